@@ -1,0 +1,208 @@
+#include "forms/form.hpp"
+
+#include <nlohmann/json.hpp>
+
+#include "script/text.hpp"
+
+namespace vorlix {
+namespace {
+
+std::string in_quotes(std::string_view s) {
+    return "\"" + std::string(s) + "\"";
+}
+
+bool is_input(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::label:
+        case ControlKind::hyperlink:
+        case ControlKind::button:
+        case ControlKind::group_box:
+            return false;
+        default:
+            return true;
+    }
+}
+
+std::optional<std::string> set_flag(const PageSpec& page, Form& form, const ControlSpec& c, std::string_view value) {
+    if (value != "1" && value != "0") return "control " + c.name + " takes 1 or 0, not " + in_quotes(value);
+    const bool on = value == "1";
+    if (c.kind == ControlKind::radio_button && on) {
+        for (const ControlSpec& other : page.controls)
+            if (other.kind == ControlKind::radio_button && radio_set(other) == radio_set(c))
+                form.at(other.name).checked = false;
+    }
+    form.at(c.name).checked = on;
+    return std::nullopt;
+}
+
+std::optional<std::string> set_pick(Form& form, const ControlSpec& c, std::string_view value) {
+    int index = -1;
+    if (value.starts_with('#')) {
+        const std::string_view digits = value.substr(1);
+        const long long n = leading_integer(digits);
+        if (digits.empty() || std::to_string(n) != digits || n < -1 || n >= static_cast<long long>(c.items.size()))
+            return "drop-down list " + c.name + " has no item " + std::string(value) + " (it holds " +
+                   std::to_string(c.items.size()) + " items, #0 to #" + std::to_string(c.items.size() - 1) + ")";
+        index = static_cast<int>(n);
+    } else {
+        for (std::size_t i = 0; i < c.items.size(); ++i)
+            if (c.items[i] == value) index = static_cast<int>(i);
+        if (index < 0) {
+            std::string all;
+            for (const std::string& item : c.items) all += (all.empty() ? "" : ", ") + in_quotes(item);
+            return "drop-down list " + c.name + " has no item " + in_quotes(value) + "; its items are " + all;
+        }
+    }
+    FieldValue& v = form.at(c.name);
+    v.index = index;
+    v.text = index >= 0 ? c.items[static_cast<std::size_t>(index)] : std::string();
+    return std::nullopt;
+}
+
+std::optional<std::string> rows_from_json(const ControlSpec& c, const nlohmann::json& j, Rows& out) {
+    if (!j.is_array()) return "line list " + c.name + " takes an array of rows";
+    for (const nlohmann::json& row : j) {
+        if (!row.is_array()) return "a row of line list " + c.name + " must be an array of cell texts";
+        if (row.size() != c.columns.size())
+            return "a row of line list " + c.name + " has " + std::to_string(row.size()) + " cells; it takes " +
+                   std::to_string(c.columns.size());
+        Row cells;
+        for (const nlohmann::json& cell : row) {
+            if (!cell.is_string()) return "the cells of line list " + c.name + " are texts";
+            cells.push_back(cell.get<std::string>());
+        }
+        out.push_back(std::move(cells));
+    }
+    return std::nullopt;
+}
+
+const ControlSpec* input_control(const PageSpec& page, std::string_view name, std::string& error) {
+    const ControlSpec* c = page.find(name);
+    if (c == nullptr || !is_input(c->kind)) {
+        error = "page " + in_quotes(page.caption) + " has no input control " + std::string(name);
+        return nullptr;
+    }
+    return c;
+}
+
+}  // namespace
+
+Form Form::defaults(const PageSpec& page) {
+    Form form;
+    for (const ControlSpec& c : page.controls) {
+        if (!is_input(c.kind)) continue;
+        FieldValue& v = form.values_[c.name];
+        v.checked = c.checked;
+        if (c.kind == ControlKind::drop_down) {
+            v.index = c.index;
+            if (c.index >= 0 && c.index < static_cast<int>(c.items.size()))
+                v.text = c.items[static_cast<std::size_t>(c.index)];
+        } else if (c.kind != ControlKind::line_list) {
+            v.text = c.text;
+        }
+    }
+    return form;
+}
+
+const FieldValue& Form::get(std::string_view name) const {
+    static const FieldValue kEmpty;
+    if (const FieldValue* v = find(name)) return *v;
+    unknown_reads_.emplace_back(name);
+    return kEmpty;
+}
+
+const std::string& Form::text(std::string_view name) const {
+    return get(name).text;
+}
+int Form::index(std::string_view name) const {
+    return get(name).index;
+}
+bool Form::checked(std::string_view name) const {
+    return get(name).checked;
+}
+const Rows& Form::rows(std::string_view name) const {
+    return get(name).rows;
+}
+
+FieldValue& Form::at(std::string_view name) {
+    auto it = values_.find(name);
+    if (it == values_.end()) it = values_.emplace(std::string(name), FieldValue{}).first;
+    return it->second;
+}
+
+const FieldValue* Form::find(std::string_view name) const {
+    const auto it = values_.find(name);
+    return it == values_.end() ? nullptr : &it->second;
+}
+
+const std::string& radio_set(const ControlSpec& control) {
+    return control.radio_group.empty() ? control.group : control.radio_group;
+}
+
+std::optional<std::string> set_control(const PageSpec& page, Form& form, std::string_view name,
+                                       std::string_view value) {
+    std::string error;
+    const ControlSpec* c = input_control(page, name, error);
+    if (c == nullptr) return error;
+    switch (c->kind) {
+        case ControlKind::check_box:
+        case ControlKind::radio_button:
+            return set_flag(page, form, *c, value);
+        case ControlKind::drop_down:
+            return set_pick(form, *c, value);
+        case ControlKind::line_list: {
+            const nlohmann::json j = nlohmann::json::parse(value, nullptr, false);
+            if (j.is_discarded()) return "line list " + c->name + ": the value is not valid JSON";
+            Rows rows;
+            if (auto e = rows_from_json(*c, j, rows)) return e;
+            form.at(c->name).rows = std::move(rows);
+            return std::nullopt;
+        }
+        default:
+            form.at(c->name).text = std::string(value);
+            return std::nullopt;
+    }
+}
+
+std::optional<std::string> add_row(const PageSpec& page, Form& form, std::string_view name, std::string_view json_row) {
+    std::string error;
+    const ControlSpec* c = input_control(page, name, error);
+    if (c == nullptr) return error;
+    if (c->kind != ControlKind::line_list) return "control " + c->name + " is not a line list";
+    const nlohmann::json j = nlohmann::json::parse(json_row, nullptr, false);
+    if (j.is_discarded()) return "row for " + c->name + ": not valid JSON";
+    Rows rows;
+    if (auto e = rows_from_json(*c, nlohmann::json::array({j}), rows)) return e;
+    form.at(c->name).rows.push_back(std::move(rows.front()));
+    return std::nullopt;
+}
+
+std::optional<std::string> apply_json(const PageSpec& page, Form& form, std::string_view json_text) {
+    const nlohmann::json j = nlohmann::json::parse(json_text, nullptr, false);
+    if (j.is_discarded()) return "the form file is not valid JSON";
+    if (!j.is_object()) return "the form file must hold a JSON object of control name -> value";
+    for (const auto& [name, value] : j.items()) {
+        std::string error;
+        const ControlSpec* c = input_control(page, name, error);
+        if (c == nullptr) return error;
+        if (c->kind == ControlKind::line_list) {
+            Rows rows;
+            if (auto e = rows_from_json(*c, value, rows)) return e;
+            form.at(name).rows = std::move(rows);
+            continue;
+        }
+        std::string text;
+        if (value.is_string())
+            text = value.get<std::string>();
+        else if (value.is_boolean())
+            text = value.get<bool>() ? "1" : "0";
+        else if (value.is_number_integer())
+            text = std::to_string(value.get<long long>());
+        else
+            return "control " + name + ": the value must be a string, a whole number or a boolean";
+        if (auto e = set_control(page, form, name, text)) return e;
+    }
+    return std::nullopt;
+}
+
+}  // namespace vorlix

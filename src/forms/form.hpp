@@ -1,0 +1,71 @@
+#pragma once
+// The values of one page's controls, by control name: what a press of a button reads.
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "forms/page_spec.hpp"
+
+namespace vorlix {
+
+using Row = std::vector<std::string>;
+using Rows = std::vector<Row>;
+
+// One control's value. Which members count depends on the kind: text for edits and combos (and the
+// selected item's text of a drop-down list), index for a drop-down list (the selected item, -1 for
+// none) and a line list (the selected row), checked for check boxes and radio buttons, rows for a
+// line list.
+struct FieldValue {
+    std::string text;
+    int index = -1;
+    bool checked = false;
+    Rows rows;
+
+    bool operator==(const FieldValue&) const = default;
+};
+
+class Form {
+public:
+    // The values a page shows when the program starts.
+    static Form defaults(const PageSpec& page);
+
+    const std::string& text(std::string_view name) const;
+    int index(std::string_view name) const;
+    bool checked(std::string_view name) const;
+    const Rows& rows(std::string_view name) const;
+
+    // The value of a control, created empty when the form has none yet.
+    FieldValue& at(std::string_view name);
+    const FieldValue* find(std::string_view name) const;
+    const std::map<std::string, FieldValue, std::less<>>& values() const { return values_; }
+
+    // Names that were read but that the form does not hold: a binding asking for a control its page
+    // lacks (a misspelt name). Tests check that it stays empty.
+    const std::vector<std::string>& unknown_reads() const { return unknown_reads_; }
+
+private:
+    const FieldValue& get(std::string_view name) const;
+
+    std::map<std::string, FieldValue, std::less<>> values_;
+    mutable std::vector<std::string> unknown_reads_;
+};
+
+// Sets one control as a user would, from text: an edit or combo takes the text; a drop-down list an
+// item text or "#index"; a check box 1 or 0; a radio button 1 or 0, where 1 clears the others of
+// its set, as a click does; a line list a JSON array of rows (arrays of cell texts). Returns an
+// error message naming what was wrong, or nothing.
+std::optional<std::string> set_control(const PageSpec& page, Form& form, std::string_view name, std::string_view value);
+
+// Appends one row (a JSON array of cell texts) to a line list.
+std::optional<std::string> add_row(const PageSpec& page, Form& form, std::string_view name, std::string_view json_row);
+
+// Applies a JSON object of control name -> value (a string, a number, a boolean, or for a line list
+// an array of rows).
+std::optional<std::string> apply_json(const PageSpec& page, Form& form, std::string_view json_text);
+
+// The radio set a radio button belongs to.
+const std::string& radio_set(const ControlSpec& control);
+
+}  // namespace vorlix

@@ -1,0 +1,60 @@
+#pragma once
+// What a press of a button gives back to the window that holds the button.
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "forms/form.hpp"
+
+namespace vorlix {
+
+// Message box icons, with the codes the program has always used.
+enum MessageIcon : int {
+    kIconError = 16,
+    kIconQuestion = 32,
+    kIconOkCancel = 33,  // question with OK and Cancel
+    kIconYesNo = 36,     // question with Yes and No
+    kIconWarning = 48,
+    kIconInformation = 64,
+};
+
+struct Message {
+    std::string text;
+    int icon = kIconInformation;
+    std::optional<std::string> caption;  // none: the box shows "信息："
+    std::string focus;                   // control that gets the focus afterwards, "" for none
+};
+
+// A generator's answer: the script, or the message that refuses it.
+struct Result {
+    std::string script;
+    std::optional<Message> refusal;
+
+    static Result ok(std::string text) { return {std::move(text), std::nullopt}; }
+    static Result refuse(std::string text, std::string focus = {}, int icon = kIconInformation) {
+        return {{}, Message{std::move(text), icon, std::nullopt, std::move(focus)}};
+    }
+};
+
+struct ControlUpdate {
+    std::string name;
+    FieldValue value;
+};
+
+struct Outcome {
+    std::optional<std::string> script;   // replaces the content of the window's editor
+    std::optional<Message> message;      // shown in a message box
+    std::vector<ControlUpdate> updates;  // new values of controls on the page
+
+    static Outcome from(Result r) {
+        Outcome o;
+        if (r.refusal)
+            o.message = std::move(r.refusal);
+        else
+            o.script = std::move(r.script);
+        return o;
+    }
+};
+
+}  // namespace vorlix

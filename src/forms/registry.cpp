@@ -1,0 +1,19 @@
+// The list of every page. A new page adds its entry here, in tree order.
+#include "forms/registry.hpp"
+
+#include "generators/system/AdminAccount.hpp"
+#include "generators/system/ScheduledReboot.hpp"
+#include "generators/system/StartPage.hpp"
+
+namespace vorlix {
+
+const Registry& registry() {
+    static const Registry kRegistry({
+        start_page(),
+        admin_account_page(),
+        scheduled_reboot_page(),
+    });
+    return kRegistry;
+}
+
+}  // namespace vorlix

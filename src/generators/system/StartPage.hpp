@@ -1,0 +1,10 @@
+#pragma once
+// The first page: a static FAQ about RouterOS.
+#include "forms/registry.hpp"
+
+namespace vorlix {
+
+const PageSpec& start_page_spec();
+PageEntry start_page();
+
+}  // namespace vorlix

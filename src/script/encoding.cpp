@@ -1,0 +1,101 @@
+#include "script/encoding.hpp"
+
+#include <iconv.h>
+
+#include <cerrno>
+
+namespace vorlix {
+namespace {
+
+// Length of the UTF-8 sequence that starts at s[0], or 0 when it is malformed.
+std::size_t utf8_sequence_length(std::string_view s) {
+    const auto b = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+    const unsigned char c = b(0);
+    if (c < 0x80) return 1;
+    std::size_t n = 0;
+    unsigned lo = 0x80, hi = 0xBF;  // allowed range of the second byte
+    if (c >= 0xC2 && c <= 0xDF) {
+        n = 2;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        n = 3;
+        if (c == 0xE0) lo = 0xA0;
+        if (c == 0xED) hi = 0x9F;  // no surrogates
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        n = 4;
+        if (c == 0xF0) lo = 0x90;
+        if (c == 0xF4) hi = 0x8F;
+    } else {
+        return 0;
+    }
+    if (s.size() < n) return 0;
+    if (b(1) < lo || b(1) > hi) return 0;
+    for (std::size_t i = 2; i < n; ++i)
+        if (b(i) < 0x80 || b(i) > 0xBF) return 0;
+    return n;
+}
+
+// Converts with iconv, replacing each unconvertible input unit (its length given by `unit`) by
+// `replacement` and going on.
+template <typename UnitLength>
+std::string convert(const char* to, const char* from, std::string_view in, std::string_view replacement,
+                    UnitLength unit) {
+    std::string out;
+    if (in.empty()) return out;
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1)) return out;
+    out.reserve(in.size() * 3 / 2 + 16);
+    char buffer[4096];
+    char* src = const_cast<char*>(in.data());
+    std::size_t left = in.size();
+    while (left > 0) {
+        char* dst = buffer;
+        std::size_t room = sizeof buffer;
+        const std::size_t rc = iconv(cd, &src, &left, &dst, &room);
+        out.append(buffer, static_cast<std::size_t>(dst - buffer));
+        if (rc != static_cast<std::size_t>(-1)) break;
+        if (errno == E2BIG) continue;
+        // EILSEQ or EINVAL: skip one unit of the input and write the replacement.
+        std::size_t skip = unit(std::string_view(src, left));
+        if (skip == 0 || skip > left) skip = 1;
+        src += skip;
+        left -= skip;
+        out.append(replacement);
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    }
+    iconv_close(cd);
+    return out;
+}
+
+}  // namespace
+
+std::string utf8_to_gbk(std::string_view utf8) {
+    return convert("CP936", "UTF-8", utf8, "?", [](std::string_view s) {
+        const std::size_t n = utf8_sequence_length(s);
+        return n == 0 ? std::size_t{1} : n;
+    });
+}
+
+std::string gbk_to_utf8(std::string_view gbk) {
+    return convert("UTF-8", "CP936", gbk, "\xEF\xBF\xBD", [](std::string_view s) {
+        // A lead byte with a bad trail byte stands for one character; a lone byte for itself.
+        const auto c = static_cast<unsigned char>(s[0]);
+        if (c >= 0x81 && c <= 0xFE && s.size() >= 2 && static_cast<unsigned char>(s[1]) >= 0x40) return std::size_t{2};
+        return std::size_t{1};
+    });
+}
+
+bool is_valid_utf8(std::string_view bytes) {
+    while (!bytes.empty()) {
+        const std::size_t n = utf8_sequence_length(bytes);
+        if (n == 0) return false;
+        bytes.remove_prefix(n);
+    }
+    return true;
+}
+
+std::string_view strip_utf8_bom(std::string_view text) {
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    return text;
+}
+
+}  // namespace vorlix

@@ -1,0 +1,25 @@
+#pragma once
+// Text inside the program is UTF-8. GBK (code page 936) exists only at the edges: saved and opened
+// files, and the bytes that RouterOS stores for escaped comments.
+#include <string>
+#include <string_view>
+
+namespace vorlix {
+
+// The GBK bytes of a UTF-8 text. A character that GBK cannot hold, and a byte that is not valid
+// UTF-8, become "?", as the system's own conversion does.
+// Example: utf8_to_gbk("中文") == "\xD6\xD0\xCE\xC4"
+std::string utf8_to_gbk(std::string_view utf8);
+
+// The UTF-8 text of GBK bytes. A byte sequence that is not GBK becomes U+FFFD.
+// Example: gbk_to_utf8("\xD6\xD0\xCE\xC4") == "中文"
+std::string gbk_to_utf8(std::string_view gbk);
+
+// True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates).
+bool is_valid_utf8(std::string_view bytes);
+
+// The text without a leading UTF-8 byte-order mark (EF BB BF); a later one is left alone.
+// Example: strip_utf8_bom("\xEF\xBB\xBFtrue") == "true"
+std::string_view strip_utf8_bom(std::string_view text);
+
+}  // namespace vorlix

@@ -1,0 +1,26 @@
+#pragma once
+// RouterOS reads a script byte by byte, so a Chinese comment or name is written as escapes: every
+// byte that is not an ASCII letter, digit, "-" or "." becomes a backslash and two upper-case hex
+// digits, which RouterOS turns back into that byte inside a quoted string.
+#include <string>
+#include <string_view>
+
+namespace vorlix {
+
+// Every byte outside A-Z a-z 0-9 - . as \XX. The bytes are whatever encoding the caller hands in:
+// GBK for comments (ros_escape(utf8_to_gbk(text))), UTF-8 for a wireless network name.
+// Example: ros_escape("default gateway") == "default\\20gateway"
+std::string ros_escape(std::string_view bytes);
+
+// How ros_unescape steps over multi-byte characters that it leaves unchanged.
+enum class ByteText {
+    gbk,   // a GBK double-byte character is stepped over whole: its second byte may be 0x5C
+    utf8,  // UTF-8 never holds 0x5C inside a character, so every backslash is an escape
+};
+
+// The bytes that \XX escapes stand for (hex digits in either case); every other byte passes
+// through. A backslash not followed by two hex digits is kept literally, and so is a "%".
+// Example: ros_unescape("\\d6\\d0\\ce\\c4") == "\xD6\xD0\xCE\xC4" (the GBK bytes of 中文)
+std::string ros_unescape(std::string_view bytes, ByteText text = ByteText::gbk);
+
+}  // namespace vorlix
