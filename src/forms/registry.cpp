@@ -4,6 +4,10 @@
 #include "generators/system/AdminAccount.hpp"
 #include "generators/system/ScheduledReboot.hpp"
 #include "generators/system/StartPage.hpp"
+#include "generators/wan/LoadBalance.hpp"
+#include "generators/wan/SplitRouting.hpp"
+#include "generators/wan/VlanPppoe.hpp"
+#include "generators/wan/VrrpPppoe.hpp"
 
 namespace vorlix {
 
@@ -12,6 +16,12 @@ const Registry& registry() {
         start_page(),
         admin_account_page(),
         scheduled_reboot_page(),
+        fixed_load_page(),
+        fixed_split_page(),
+        pppoe_load_page(),
+        pppoe_split_page(),
+        vlan_pppoe_page(),
+        vrrp_pppoe_page(),
     });
     return kRegistry;
 }

@@ -1,0 +1,40 @@
+#include "generators/wan/WanScript.hpp"
+
+#include "script/quote.hpp"
+#include "script/text.hpp"
+
+namespace vorlix {
+
+std::vector<std::string> ether_items(int count) {
+    std::vector<std::string> items;
+    for (int i = 1; i <= count; ++i) items.push_back("ether" + std::to_string(i));
+    return items;
+}
+
+const std::string& cell_of(const Row& row, std::size_t cell) {
+    static const std::string kEmpty;
+    return cell < row.size() ? row[cell] : kEmpty;
+}
+
+std::string lan_address_line(std::string_view address, std::string_view prefix, std::string_view lan) {
+    // One value: quoting the address and the prefix apart would glue a quoted string to "/24".
+    return "/ip address add address=" + bare_value(std::string(address) + "/" + std::string(prefix)) +
+           " interface=" + bare_value(lan) + " comment=" + quote_text("lan");
+}
+
+std::string dns_line(std::string_view first, std::string_view second) {
+    return "/ip dns set allow-remote-requests=yes cache-size=2048 max-udp-packet-size=512 servers=" +
+           bare_value(dns_servers(first, second));
+}
+
+std::string pppoe_client_line(std::size_t i, const Row& row) {
+    return "/interface pppoe-client add name=" + quote_text("pppoe-out" + std::to_string(i)) +
+           " interface=" + quote_value(cell_of(row, 2)) + " user=" + quote_value(cell_of(row, 0)) +
+           " password=" + quote_value(cell_of(row, 1)) + " add-default-route=no disabled=no";
+}
+
+Result refuse_with_empty_caption(std::string text) {
+    return {{}, Message{std::move(text), kIconInformation, std::string(), {}}};
+}
+
+}  // namespace vorlix

@@ -1,0 +1,32 @@
+#pragma once
+// Pieces of script and page that the multi-line WAN pages share.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "forms/form.hpp"
+#include "forms/outcome.hpp"
+
+namespace vorlix {
+
+// "ether1" to "ether<count>", the items of the pages' interface combo boxes.
+std::vector<std::string> ether_items(int count);
+
+// Cell `cell` (counted from 0) of a row, or "" for a row that has fewer cells.
+const std::string& cell_of(const Row& row, std::size_t cell);
+
+// The router's LAN address: "/ip address add address=ADDRESS/PREFIX interface=LAN comment="lan"".
+std::string lan_address_line(std::string_view address, std::string_view prefix, std::string_view lan);
+
+// "/ip dns set allow-remote-requests=yes ... servers=" and the servers of the page's two DNS boxes.
+std::string dns_line(std::string_view first, std::string_view second);
+
+// The PPPoE client of line `i` (counted from 1), named pppoe-out<i>, dialling the account of a row whose
+// cells are account, password and interface; it adds no default route of its own.
+std::string pppoe_client_line(std::size_t i, const Row& row);
+
+// The refusal of a page whose lines are too few: an information box with an empty caption (not the
+// default "信息："), no focus moved.
+Result refuse_with_empty_caption(std::string text);
+
+}  // namespace vorlix
