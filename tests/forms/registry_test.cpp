@@ -23,7 +23,9 @@ TEST(Registry, EveryBindingRunsOnItsDefaults) {
             Env env{random, {2016, 3, 5, 7, 8, 9}, ""};
             const Outcome o = b.run(form, env);
             EXPECT_TRUE(form.unknown_reads().empty()) << form.unknown_reads().front();
-            if (b.kind == BindingKind::generate) EXPECT_TRUE(o.script || o.message);
+            if (b.kind == BindingKind::generate) {
+                EXPECT_TRUE(o.script || o.message);
+            }
         }
     }
 }
