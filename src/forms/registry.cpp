@@ -4,6 +4,7 @@
 #include "generators/system/AdminAccount.hpp"
 #include "generators/system/ScheduledReboot.hpp"
 #include "generators/system/StartPage.hpp"
+#include "generators/system/SystemMaintenance.hpp"
 #include "generators/wan/LoadBalance.hpp"
 #include "generators/wan/SplitRouting.hpp"
 #include "generators/wan/VlanPppoe.hpp"
@@ -16,6 +17,7 @@ const Registry& registry() {
         start_page(),
         admin_account_page(),
         scheduled_reboot_page(),
+        system_maintenance_page(),
         fixed_load_page(),
         fixed_split_page(),
         pppoe_load_page(),
