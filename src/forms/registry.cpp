@@ -6,6 +6,8 @@
 #include "generators/system/StartPage.hpp"
 #include "generators/system/SystemMaintenance.hpp"
 #include "generators/wan/LoadBalance.hpp"
+#include "generators/wan/SingleLinePppoe.hpp"
+#include "generators/wan/SingleLineStatic.hpp"
 #include "generators/wan/SplitRouting.hpp"
 #include "generators/wan/VlanPppoe.hpp"
 #include "generators/wan/VrrpPppoe.hpp"
@@ -18,6 +20,8 @@ const Registry& registry() {
         admin_account_page(),
         scheduled_reboot_page(),
         system_maintenance_page(),
+        single_line_static_page(),
+        single_line_pppoe_page(),
         fixed_load_page(),
         fixed_split_page(),
         pppoe_load_page(),
