@@ -1,6 +1,7 @@
 // The list of every page. A new page adds its entry here, in tree order.
 #include "forms/registry.hpp"
 
+#include "generators/pppoe/PppoeServer.hpp"
 #include "generators/system/AdminAccount.hpp"
 #include "generators/system/ScheduledReboot.hpp"
 #include "generators/system/StartPage.hpp"
@@ -28,6 +29,7 @@ const Registry& registry() {
         pppoe_split_page(),
         vlan_pppoe_page(),
         vrrp_pppoe_page(),
+        pppoe_server_page(),
     });
     return kRegistry;
 }
