@@ -1,6 +1,7 @@
 // The list of every page. A new page adds its entry here, in tree order.
 #include "forms/registry.hpp"
 
+#include "generators/pppoe/PppoeAccounts.hpp"
 #include "generators/pppoe/PppoeServer.hpp"
 #include "generators/system/AdminAccount.hpp"
 #include "generators/system/ScheduledReboot.hpp"
@@ -30,6 +31,7 @@ const Registry& registry() {
         vlan_pppoe_page(),
         vrrp_pppoe_page(),
         pppoe_server_page(),
+        pppoe_accounts_page(),
     });
     return kRegistry;
 }
