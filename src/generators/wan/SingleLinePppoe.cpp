@@ -5,7 +5,6 @@
 #include "script/quote.hpp"
 #include "script/ros_escape.hpp"
 #include "script/script_builder.hpp"
-#include "script/text.hpp"
 
 namespace vorlix {
 namespace {
@@ -57,8 +56,7 @@ Result generate_single_line_pppoe(const SingleLinePppoeFields& f) {
            bare_value(f.lan_network + "/" + f.lan_network_mask));
     b.line("/ip firewall mangle add chain=forward protocol=tcp tcp-flags=syn action=change-mss new-mss=" +
            bare_value(f.mss));
-    b.line("/ip dns set allow-remote-requests=yes cache-size=2048 max-udp-packet-size=512 servers=" +
-           bare_value(dns_servers(f.dns1, f.dns2)));
+    b.line(dns_line(f.dns1, f.dns2));
     return Result::ok(b.str());
 }
 
