@@ -112,9 +112,11 @@ std::string updates_text(const std::vector<ControlUpdate>& updates) {
     std::string out;
     for (const ControlUpdate& u : updates) {
         if (!u.value.rows.empty())
-            out += u.name + "\t" + nlohmann::json(u.value.rows).dump() + "\n";
+            out += u.name + "\t" + nlohmann::json(u.value.rows).dump();
         else
-            out += u.name + "\t" + one_line(u.value.text) + "\n";
+            out += u.name + "\t" + one_line(u.value.text);
+        if (u.enabled) out += *u.enabled ? "\tenabled" : "\tdisabled";
+        out += "\n";
     }
     return out;
 }

@@ -40,6 +40,7 @@ struct Result {
 struct ControlUpdate {
     std::string name;
     FieldValue value;
+    std::optional<bool> enabled;  // set: the control becomes usable (true) or greyed out (false)
 };
 
 struct Outcome {

@@ -1,10 +1,15 @@
 // The list of every page. A new page adds its entry here, in tree order.
 #include "forms/registry.hpp"
 
+#include "generators/pppoe/PppoeAccounts.hpp"
+#include "generators/pppoe/PppoeServer.hpp"
 #include "generators/system/AdminAccount.hpp"
 #include "generators/system/ScheduledReboot.hpp"
 #include "generators/system/StartPage.hpp"
+#include "generators/system/SystemMaintenance.hpp"
 #include "generators/wan/LoadBalance.hpp"
+#include "generators/wan/SingleLinePppoe.hpp"
+#include "generators/wan/SingleLineStatic.hpp"
 #include "generators/wan/SplitRouting.hpp"
 #include "generators/wan/VlanPppoe.hpp"
 #include "generators/wan/VrrpPppoe.hpp"
@@ -16,12 +21,17 @@ const Registry& registry() {
         start_page(),
         admin_account_page(),
         scheduled_reboot_page(),
+        system_maintenance_page(),
+        single_line_static_page(),
+        single_line_pppoe_page(),
         fixed_load_page(),
         fixed_split_page(),
         pppoe_load_page(),
         pppoe_split_page(),
         vlan_pppoe_page(),
         vrrp_pppoe_page(),
+        pppoe_server_page(),
+        pppoe_accounts_page(),
     });
     return kRegistry;
 }

@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include "forms/registry.hpp"
+#include "generators/system/SystemMaintenance.hpp"
+
+namespace vorlix {
+namespace {
+
+using Sets = std::vector<std::pair<std::string, std::string>>;
+
+// Presses a button of its page with the defaults changed by `sets`, on 5 March 2016.
+std::string press(const std::string& button, const Sets& sets = {}) {
+    const ButtonRef ref = registry().find(button);
+    EXPECT_NE(ref.binding, nullptr) << button;
+    if (ref.binding == nullptr) return {};
+    Form form = Form::defaults(*ref.page->spec);
+    for (const auto& [name, value] : sets) EXPECT_FALSE(set_control(*ref.page->spec, form, name, value)) << name;
+    SeededRandom random(1);
+    Env env{random, {2016, 3, 5, 7, 8, 9}, ""};
+    const Outcome o = ref.binding->run(form, env);
+    EXPECT_FALSE(o.message);
+    return o.script.value_or("<no script>");
+}
+
+TEST(SystemMaintenance, ScheduleAndTimeButtonsWriteTheirWholeText) {
+    EXPECT_EQ(press("按钮_03删除连接"),
+              "/system scheduler add name=\"del_close\" on-event=\"/ip firewall connection remove [/ip firewall "
+              "connection find tcp-state=close]\" start-date=\"Jan/01/1990\" start-time=\"00:00:00\" "
+              "interval=\"00:01:00\" disabled=no");
+    EXPECT_EQ(press("按钮_03时间同步"),
+              "/system ntp client set mode=unicast primary-ntp=\"203.107.6.88\" secondary-ntp=\"114.118.7.161\" "
+              "enabled=yes\r\n"
+              "/system clock set time-zone-name=\"Asia/Shanghai\"\r\n"
+              "/system clock manual set dst-delta=\"+00:00\" dst-end=\"Sep/10/2011 00:00:00\" "
+              "dst-start=\"Sep/10/2011 00:00:00\" time-zone=\"+08:00\"");
+    EXPECT_EQ(press("按钮_03定时清理DDNS"),
+              "/system scheduler add comment=\"\\B6\\A8\\C6\\DA\\C7\\E5\\C0\\EDDNS\\BB\\BA\\B4\\E6\" disabled=no "
+              "interval=\"1d\" name=\"Del-DNS-Cache\" on-event=\"/ip dns cache flush\" "
+              "policy=\"ftp,reboot,read,write,policy,test,winbox,password,sniff,sensitive,api\" "
+              "start-date=\"jan/01/1990\" start-time=\"05:00:00\"");
+}
+
+TEST(SystemMaintenance, TypedNamesAndIntervalsCannotBreakTheLine) {
+    struct Case {
+        std::string_view why, button, control, in, want;
+    };
+    const Case cases[] = {
+        {"default identity", "按钮_03生成", "编辑框_03计算机名", "MavekRouter",
+         "/system identity set name=\"MavekRouter\""},
+        {"Chinese identity is escaped", "按钮_03生成", "编辑框_03计算机名", "中文 路由",
+         "/system identity set name=\"\\D6\\D0\\CE\\C4\\20\\C2\\B7\\D3\\C9\""},
+        {"quote and dollar in identity", "按钮_03生成", "编辑框_03计算机名", "a\"$b",
+         "/system identity set name=\"a\\22\\24b\""},
+        {"empty identity", "按钮_03生成", "编辑框_03计算机名", "", "/system identity set name=\"\""},
+        {"interval with a quote", "按钮_03删除连接", "编辑框_03删除连接间隔时间", "1\"m$x?",
+         "/system scheduler add name=\"del_close\" on-event=\"/ip firewall connection remove [/ip firewall "
+         "connection find tcp-state=close]\" start-date=\"Jan/01/1990\" start-time=\"00:00:00\" "
+         "interval=\"1\\\"m\\$x\\?\" disabled=no"},
+        {"empty interval", "按钮_03删除连接", "编辑框_03删除连接间隔时间", "",
+         "/system scheduler add name=\"del_close\" on-event=\"/ip firewall connection remove [/ip firewall "
+         "connection find tcp-state=close]\" start-date=\"Jan/01/1990\" start-time=\"00:00:00\" interval=\"\" "
+         "disabled=no"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        EXPECT_EQ(press(std::string(c.button), {{std::string(c.control), std::string(c.in)}}), c.want);
+    }
+}
+
+TEST(SystemMaintenance, BackupAndRestoreByNameOrDate) {
+    struct Case {
+        std::string_view why, button;
+        Sets sets;
+        std::string_view want;
+    };
+    const Case cases[] = {
+        {"default save only", "按钮_03备份名称", {}, "/system backup save name=\"MavekBak\""},
+        {"remove first, and only when the file is there",
+         "按钮_03备份名称",
+         {{"选择框_03", "1"}},
+         "/file remove [find name=\"MavekBak.backup\"]\r\n/system backup save name=\"MavekBak\""},
+        {"a Chinese name is escaped the same in both lines",
+         "按钮_03备份名称",
+         {{"选择框_03", "1"}, {"编辑框_03备份", "备份 1"}},
+         "/file remove [find name=\"\\B1\\B8\\B7\\DD\\201.backup\"]\r\n"
+         "/system backup save name=\"\\B1\\B8\\B7\\DD\\201\""},
+        {"empty name",
+         "按钮_03备份名称",
+         {{"选择框_03", "1"}, {"编辑框_03备份", ""}},
+         "/file remove [find name=\".backup\"]\r\n/system backup save name=\"\""},
+        {"by date ignores the name",
+         "按钮_03备份日期",
+         {{"编辑框_03备份", "x"}},
+         "/system backup save name=\"20160305\""},
+        {"by date removes the day's older file",
+         "按钮_03备份日期",
+         {{"选择框_03", "1"}},
+         "/file remove [find name=\"20160305.backup\"]\r\n/system backup save name=\"20160305\""},
+        {"restore by name",
+         "按钮_03还原名称",
+         {{"编辑框_03还原", "a\"b"}},
+         "/system backup load name=\"a\\22b.backup\""},
+        {"restore by date ignores the name",
+         "按钮_03还原日期",
+         {{"编辑框_03还原", "x"}},
+         "/system backup load name=\"20160305.backup\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        EXPECT_EQ(press(std::string(c.button), c.sets), c.want);
+    }
+    EXPECT_EQ(date_base({1999, 12, 31, 23, 59, 59}), "19991231");
+}
+
+TEST(SystemMaintenance, EveryFixedCommandIsAButtonOfItsGroup) {
+    const PageEntry* page = registry().page_at(0, 3);
+    ASSERT_NE(page, nullptr);
+    for (const FixedCommand& c : fixed_commands()) {
+        SCOPED_TRACE(c.button);
+        const ControlSpec* spec = page->spec->find(c.button);
+        ASSERT_NE(spec, nullptr);
+        EXPECT_EQ(spec->text, c.caption);
+        EXPECT_EQ(spec->group, "分组框12");
+        EXPECT_EQ(press(std::string(c.button)), c.text);
+        EXPECT_EQ(c.text.find('\r'), std::string::npos);
+    }
+    EXPECT_EQ(press("按钮_03关闭ssh"), "/ip service set [find name=\"ssh\"] disabled=yes");
+    EXPECT_EQ(press("按钮_03关闭telnet"), "/ip service set [find name=\"telnet\"] disabled=yes");
+    EXPECT_EQ(press("按钮_03关闭ftp"), "/ip service set [find name=\"ftp\"] disabled=yes");
+    EXPECT_EQ(press("按钮_03恢复初始化"), "/system reset");
+}
+
+}  // namespace
+}  // namespace vorlix
