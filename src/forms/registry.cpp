@@ -4,6 +4,7 @@
 #include "generators/system/AdminAccount.hpp"
 #include "generators/system/ScheduledReboot.hpp"
 #include "generators/system/StartPage.hpp"
+#include "generators/wan/DualLineTelecomNetcom.hpp"
 
 namespace vorlix {
 
@@ -12,6 +13,7 @@ const Registry& registry() {
         start_page(),
         admin_account_page(),
         scheduled_reboot_page(),
+        dual_line_page(),
     });
     return kRegistry;
 }
