@@ -5,6 +5,7 @@
 #include "generators/system/ScheduledReboot.hpp"
 #include "generators/system/StartPage.hpp"
 #include "generators/wan/DualLineTelecomNetcom.hpp"
+#include "windows/core/RouteTable.hpp"
 
 namespace vorlix {
 
@@ -14,6 +15,8 @@ const Registry& registry() {
         admin_account_page(),
         scheduled_reboot_page(),
         dual_line_page(),
+        // Side windows, after every page of the main window.
+        route_table_window(),
     });
     return kRegistry;
 }
