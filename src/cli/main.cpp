@@ -15,6 +15,7 @@
 #include "forms/data_dir.hpp"
 #include "forms/registry.hpp"
 #include "script/encoding.hpp"
+#include "script/isp_lists.hpp"
 #include "script/ros_date.hpp"
 #include "script/ros_escape.hpp"
 
@@ -121,6 +122,25 @@ std::string updates_text(const std::vector<ControlUpdate>& updates) {
     return out;
 }
 
+// Checking a radio button with --set is a click on it: where the window reacts to that click (the
+// route-table window's all-China button switches the output mode), the reaction is applied as well,
+// so that the button then acts on the form the window would show.
+void click_radio(const PageEntry& page, Form& form, const std::string& name, const std::string& value, Env& env) {
+    const ControlSpec* c = page.spec->find(name);
+    const ButtonBinding* b = page.binding(name);
+    if (c == nullptr || c->kind != ControlKind::radio_button || value != "1" || b == nullptr ||
+        b->kind != BindingKind::action)
+        return;
+    for (ControlUpdate& u : b->run(form, env).updates) form.at(u.name) = std::move(u.value);
+}
+
+int cmd_isp_list(const std::string& key) {
+    const std::optional<IspList> list = isp_list_by_key(key);
+    if (!list) return usage_error("unknown list " + key + " (the lists are " + std::string(isp_keys_text()) + ")");
+    write_stdout(isp_list_text(*list));
+    return kOk;
+}
+
 int cmd_generate(const GenerateOptions& o) {
     const ButtonRef ref = registry().find(o.button);
     if (ref.binding == nullptr) return usage_error("unknown button " + o.button + " (see `vorlix-cli list`)");
@@ -137,11 +157,6 @@ int cmd_generate(const GenerateOptions& o) {
         if (eq == std::string::npos) return usage_error("--row takes LIST=JSON_ARRAY, not " + row);
         if (auto e = add_row(page, form, row.substr(0, eq), row.substr(eq + 1))) return usage_error(*e);
     }
-    for (const std::string& set : o.sets) {
-        const std::size_t eq = set.find('=');
-        if (eq == std::string::npos) return usage_error("--set takes NAME=VALUE, not " + set);
-        if (auto e = set_control(page, form, set.substr(0, eq), set.substr(eq + 1))) return usage_error(*e);
-    }
     DateTime now = local_now();
     if (!o.now.empty()) {
         const std::optional<DateTime> t = parse_now(o.now);
@@ -150,6 +165,13 @@ int cmd_generate(const GenerateOptions& o) {
     }
     SeededRandom random = o.seed ? SeededRandom(*o.seed) : SeededRandom();
     Env env{random, now, data_dir()};
+    for (const std::string& set : o.sets) {
+        const std::size_t eq = set.find('=');
+        if (eq == std::string::npos) return usage_error("--set takes NAME=VALUE, not " + set);
+        const std::string name = set.substr(0, eq), value = set.substr(eq + 1);
+        if (auto e = set_control(page, form, name, value)) return usage_error(*e);
+        click_radio(*ref.page, form, name, value, env);
+    }
     const Outcome outcome = ref.binding->run(form, env);
     if (outcome.message && !outcome.script) {
         std::cerr << outcome.message->text << "\n";
@@ -194,7 +216,8 @@ int main(int argc, char** argv) {
     GenerateOptions gen;
     CLI::App* generate = app.add_subcommand("generate", "press a button on a form and print its script");
     generate->add_option("BUTTON", gen.button, "a button from `vorlix-cli list`")->required();
-    generate->add_option("--set", gen.sets, "NAME=VALUE: set one control (wins over --form)");
+    generate->add_option("--set", gen.sets,
+                         "NAME=VALUE: set one control as typing or a click would (wins over --form)");
     generate->add_option("--form", gen.form_file, "a JSON object of control name -> value");
     generate->add_option("--row", gen.rows, "LIST=JSON_ARRAY: append one row to a line list");
     std::uint32_t seed = 0;
@@ -215,12 +238,16 @@ int main(int argc, char** argv) {
     CLI::App* date = app.add_subcommand("ros-date", "a typed year/month/day as a scheduler start date");
     date->add_option("TEXT", date_text)->required();
 
+    std::string isp_key_arg;
+    CLI::App* isp_list = app.add_subcommand("isp-list", "print one built-in carrier address list exactly as stored");
+    isp_list->add_option("KEY", isp_key_arg, std::string("one of ") + std::string(isp_keys_text()))->required();
+
     if (argc > 1 && argv[1][0] != '-') {
         bool known = false;
         for (const CLI::App* sub : app.get_subcommands({})) known = known || sub->check_name(argv[1]);
         if (!known)
             return usage_error(std::string("unknown command ") + argv[1] +
-                               " (list, show, generate, escape, unescape, ros-date)");
+                               " (list, show, generate, escape, unescape, ros-date, isp-list)");
     }
     try {
         app.parse(argc, argv);
@@ -237,6 +264,7 @@ int main(int argc, char** argv) {
         if (*seed_opt) gen.seed = seed;
         return cmd_generate(gen);
     }
+    if (app.got_subcommand("isp-list")) return cmd_isp_list(isp_key_arg);
     if (app.got_subcommand("escape")) {
         write_stdout(ros_escape(bytes_of(escape_text, escape_utf8)) + "\n");
         return kOk;

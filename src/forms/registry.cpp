@@ -7,12 +7,14 @@
 #include "generators/system/ScheduledReboot.hpp"
 #include "generators/system/StartPage.hpp"
 #include "generators/system/SystemMaintenance.hpp"
+#include "generators/wan/DualLineTelecomNetcom.hpp"
 #include "generators/wan/LoadBalance.hpp"
 #include "generators/wan/SingleLinePppoe.hpp"
 #include "generators/wan/SingleLineStatic.hpp"
 #include "generators/wan/SplitRouting.hpp"
 #include "generators/wan/VlanPppoe.hpp"
 #include "generators/wan/VrrpPppoe.hpp"
+#include "windows/core/RouteTable.hpp"
 
 namespace vorlix {
 
@@ -28,10 +30,13 @@ const Registry& registry() {
         fixed_split_page(),
         pppoe_load_page(),
         pppoe_split_page(),
+        dual_line_page(),
         vlan_pppoe_page(),
         vrrp_pppoe_page(),
         pppoe_server_page(),
         pppoe_accounts_page(),
+        // Side windows, after every page of the main window.
+        route_table_window(),
     });
     return kRegistry;
 }
