@@ -122,15 +122,16 @@ std::string updates_text(const std::vector<ControlUpdate>& updates) {
     return out;
 }
 
-// Checking a radio button with --set is a click on it: where the window reacts to that click (the
-// route-table window's all-China button switches the output mode), the reaction is applied as well,
-// so that the button then acts on the form the window would show.
-void click_radio(const PageEntry& page, Form& form, const std::string& name, const std::string& value, Env& env) {
+// Setting a check box or radio button with --set is a click on it: where the page reacts to that
+// click (the route-table window's all-China button switches the output mode, the batch-account page
+// fixes its case list), the reaction is applied as well, so that the button then acts on the form the
+// window would show.
+void click(const PageEntry& page, Form& form, const std::string& name, const std::string& value, Env& env) {
     const ControlSpec* c = page.spec->find(name);
     const ButtonBinding* b = page.binding(name);
-    if (c == nullptr || c->kind != ControlKind::radio_button || value != "1" || b == nullptr ||
-        b->kind != BindingKind::action)
-        return;
+    if (c == nullptr || b == nullptr || b->kind != BindingKind::action) return;
+    const bool clicked = c->kind == ControlKind::check_box || (c->kind == ControlKind::radio_button && value == "1");
+    if (!clicked) return;
     for (ControlUpdate& u : b->run(form, env).updates) form.at(u.name) = std::move(u.value);
 }
 
@@ -170,7 +171,7 @@ int cmd_generate(const GenerateOptions& o) {
         if (eq == std::string::npos) return usage_error("--set takes NAME=VALUE, not " + set);
         const std::string name = set.substr(0, eq), value = set.substr(eq + 1);
         if (auto e = set_control(page, form, name, value)) return usage_error(*e);
-        click_radio(*ref.page, form, name, value, env);
+        click(*ref.page, form, name, value, env);
     }
     const Outcome outcome = ref.binding->run(form, env);
     if (outcome.message && !outcome.script) {
