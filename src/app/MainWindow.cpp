@@ -4,11 +4,11 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -87,11 +87,16 @@ QWidget* MainWindow::createPageArea() {
         item->setText(0, qs(t.text));
         item->setData(0, Qt::UserRole, i);
     }
+    // Every row has the same height, so the tree need not measure each one; and it is as wide as
+    // its longest item, so no text is cut off.
+    m_tree->setUniformRowHeights(true);
     m_tree->expandAll();
-    // Wide enough for the longest item, so no text is cut off.
-    m_tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    const int textWidth = static_cast<QAbstractItemView*>(m_tree)->sizeHintForColumn(0);
-    m_tree->setFixedWidth(qMax(175, textWidth + 2 * m_tree->frameWidth() + 24));
+    const QFontMetrics metrics(m_tree->font());
+    int widest = 0;
+    for (const TreeItem& t : items)
+        widest = qMax(widest, metrics.horizontalAdvance(qs(t.text)) + t.level * m_tree->indentation());
+    const int scrollBar = m_tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_tree);
+    m_tree->setFixedWidth(qMax(175, widest + scrollBar + 2 * m_tree->frameWidth() + 12));
     connect(m_tree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
         if (current != nullptr) navigate(current->data(0, Qt::UserRole).toInt());
     });

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPainter>
@@ -54,7 +53,6 @@ ScriptPane::ScriptPane(QWidget* parent) : QPlainTextEdit(parent) {
     setObjectName(QStringLiteral("编辑框_代码"));
     // Scripts are read line by line: no wrapping, so one pane line is one script line.
     setLineWrapMode(QPlainTextEdit::NoWrap);
-    setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_gutter = new LineNumberGutter(this);
     connect(this, &QPlainTextEdit::blockCountChanged, this, &ScriptPane::updateGutterWidth);
     connect(this, &QPlainTextEdit::updateRequest, this, &ScriptPane::updateGutter);
