@@ -6,7 +6,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -100,7 +99,7 @@ QWidget* PageView::control(std::string_view name) const {
 
 void PageView::build() {
     auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(6, 6, 6, 6);
+    page->setContentsMargins(6, 4, 6, 4);
     auto* form = new QFormLayout;
     fillContainer(form, "");
     // A page with a list or a text box lets it take the height; any other page keeps its rows at
