@@ -45,11 +45,6 @@ bool spansRow(ControlKind kind) {
            kind == ControlKind::line_list;
 }
 
-// Controls that take the room left in their row; the others keep their natural width.
-bool growsInRow(ControlKind kind) {
-    return spansRow(kind);
-}
-
 bool growsDown(ControlKind kind) {
     return kind == ControlKind::multi_line_edit || kind == ControlKind::line_list;
 }
@@ -118,7 +113,11 @@ void PageView::fillContainer(QFormLayout* layout, std::string_view group) {
     layout->setVerticalSpacing(4);
     std::vector<std::vector<const ControlSpec*>> rows;
     for (const ControlSpec& c : m_spec.controls) {
-        if (c.group != group) continue;
+        // A control naming a group the page does not have is shown on the page itself rather than lost.
+        const ControlSpec* box = c.group.empty() || c.group == c.name ? nullptr : m_spec.find(c.group);
+        const std::string_view home =
+            box != nullptr && box->kind == ControlKind::group_box ? std::string_view(c.group) : "";
+        if (home != group) continue;
         if (c.same_row && !rows.empty())
             rows.back().push_back(&c);
         else
@@ -168,7 +167,8 @@ QLayout* PageView::createRow(const std::vector<const ControlSpec*>& row) {
             label->setBuddy(w);
             line->addWidget(label);
         }
-        const bool widgetGrows = growsInRow(c.kind);
+        // Wide controls take the room left in the row; the others keep their natural width.
+        const bool widgetGrows = spansRow(c.kind);
         line->addWidget(w, widgetGrows ? 1 : 0);
         grows = grows || widgetGrows;
         if (!c.hint.empty() && c.kind != ControlKind::hyperlink) {

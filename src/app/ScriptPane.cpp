@@ -86,7 +86,10 @@ int ScriptPane::gutterWidth() const {
 }
 
 void ScriptPane::updateGutterWidth() {
-    setViewportMargins(gutterWidth(), 0, 0, 0);
+    const int width = gutterWidth();
+    setViewportMargins(width, 0, 0, 0);
+    const QRect cr = contentsRect();
+    m_gutter->setGeometry(QRect(cr.left(), cr.top(), width, cr.height()));
 }
 
 void ScriptPane::updateGutter(const QRect& rect, int dy) {
@@ -99,8 +102,7 @@ void ScriptPane::updateGutter(const QRect& rect, int dy) {
 
 void ScriptPane::resizeEvent(QResizeEvent* event) {
     QPlainTextEdit::resizeEvent(event);
-    const QRect cr = contentsRect();
-    m_gutter->setGeometry(QRect(cr.left(), cr.top(), gutterWidth(), cr.height()));
+    updateGutterWidth();
 }
 
 void ScriptPane::paintGutter(QPaintEvent* event) {

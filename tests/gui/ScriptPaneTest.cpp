@@ -103,6 +103,18 @@ TEST_F(ScriptPaneTest, GutterFollowsScrollBarAndWheel) {
     EXPECT_EQ(gutterOnScreen(), gutterPainted());
 }
 
+TEST_F(ScriptPaneTest, GutterWidensWithTheLineCount) {
+    pane.setScript("a\r\nb");
+    const int narrow = gutter()->width();
+    std::string text;
+    for (int i = 0; i < 12000; ++i) text += "x\r\n";
+    pane.setScript(text);
+    EXPECT_GT(gutter()->width(), narrow);
+    // Still flush with the text: the gutter ends where the text area begins.
+    EXPECT_EQ(gutter()->geometry().right() + 1, pane.viewport()->geometry().left());
+    EXPECT_EQ(gutterOnScreen(), gutterPainted());
+}
+
 TEST_F(ScriptPaneTest, OnlyCtrlAAloneSelectsAll) {
     struct Case {
         const char* why;
