@@ -98,4 +98,11 @@ std::string_view strip_utf8_bom(std::string_view text) {
     return text;
 }
 
+std::string decode_dropped_file(std::string_view bytes) {
+    bytes = strip_utf8_bom(bytes);
+    bytes = bytes.substr(0, bytes.find('\0'));
+    if (is_valid_utf8(bytes)) return std::string(bytes);
+    return gbk_to_utf8(bytes);
+}
+
 }  // namespace vorlix

@@ -22,4 +22,12 @@ bool is_valid_utf8(std::string_view bytes);
 // Example: strip_utf8_bom("\xEF\xBB\xBFtrue") == "true"
 std::string_view strip_utf8_bom(std::string_view text);
 
+// The text of a file dropped on an editor, as UTF-8. Everything from the first zero byte on is
+// dropped (an edit box cannot show it). What is left is taken as UTF-8 when it is valid UTF-8, a
+// leading byte-order mark removed; otherwise as GBK, the encoding of files the program saves.
+// Example: decode_dropped_file("\xD6\xD0\xCE\xC4") == "中文"
+//          decode_dropped_file("\xEF\xBB\xBF中文") == "中文"
+//          decode_dropped_file(std::string("ab\0cd", 5)) == "ab"
+std::string decode_dropped_file(std::string_view bytes);
+
 }  // namespace vorlix

@@ -1,0 +1,266 @@
+#include "app/MainWindow.hpp"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "app/AppInfo.hpp"
+#include "app/MessageBox.hpp"
+#include "app/PageView.hpp"
+#include "app/ScriptPane.hpp"
+#include "app/TrayIcon.hpp"
+#include "data/embedded.hpp"
+#include "forms/navigation.hpp"
+#include "forms/registry.hpp"
+
+namespace vorlix {
+namespace {
+
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QPushButton* namedButton(const char* name, const char* caption, QWidget* parent) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setObjectName(QString::fromUtf8(name));
+    return button;
+}
+
+QLabel* namedLabel(const char* name, const char* caption, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(caption), parent);
+    label->setObjectName(QString::fromUtf8(name));
+    return label;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    setWindowTitle(QStringLiteral("%1  %2").arg(QLatin1String(kProductName), QLatin1String(kWebAddress)));
+    setWindowIcon(TrayIcon::programIcon());
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(4);
+    layout->addWidget(createPageArea(), 3);
+    layout->addWidget(createToolRow());
+    m_scriptPane = new ScriptPane(central);
+    m_scriptPane->setMinimumHeight(120);
+    m_scriptPane->setScript(embedded_file("welcome.txt"));
+    layout->addWidget(m_scriptPane, 1);
+    layout->addWidget(createBottomRow());
+    setCentralWidget(central);
+
+    resize(965, 740);
+    ensurePage(0, 0);
+}
+
+QWidget* MainWindow::createPageArea() {
+    auto* area = new QWidget(this);
+    auto* row = new QHBoxLayout(area);
+    row->setContentsMargins(0, 0, 0, 0);
+
+    m_tree = new QTreeWidget(area);
+    m_tree->setObjectName(QStringLiteral("树型框1"));
+    m_tree->setHeaderHidden(true);
+    m_tree->setColumnCount(1);
+    QTreeWidgetItem* heading = nullptr;
+    const auto& items = tree_items();
+    for (int i = 0; i < kTreeItemCount; ++i) {
+        const TreeItem& t = items[static_cast<std::size_t>(i)];
+        QTreeWidgetItem* item = nullptr;
+        if (t.level == 1 || heading == nullptr) {
+            item = new QTreeWidgetItem(m_tree);
+            heading = item;
+        } else {
+            item = new QTreeWidgetItem(heading);
+        }
+        item->setText(0, qs(t.text));
+        item->setData(0, Qt::UserRole, i);
+    }
+    // Every row has the same height, so the tree need not measure each one; and it is as wide as
+    // its longest item, so no text is cut off.
+    m_tree->setUniformRowHeights(true);
+    m_tree->expandAll();
+    const QFontMetrics metrics(m_tree->font());
+    int widest = 0;
+    for (const TreeItem& t : items)
+        widest = qMax(widest, metrics.horizontalAdvance(qs(t.text)) + t.level * m_tree->indentation());
+    const int scrollBar = m_tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_tree);
+    m_tree->setFixedWidth(qMax(175, widest + scrollBar + 2 * m_tree->frameWidth() + 12));
+    connect(m_tree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
+        if (current != nullptr) navigate(current->data(0, Qt::UserRole).toInt());
+    });
+    row->addWidget(m_tree);
+
+    m_frame = new QGroupBox(qs(items[0].text), area);
+    m_frame->setObjectName(QStringLiteral("分组框1"));
+    auto* frameLayout = new QVBoxLayout(m_frame);
+    frameLayout->setContentsMargins(4, 4, 4, 4);
+    m_outerTabs = new QTabWidget(m_frame);
+    m_outerTabs->setObjectName(QStringLiteral("选择夹1"));
+    for (std::size_t o = 0; o < m_innerTabs.size(); ++o) {
+        const TabSet& set = inner_tabs()[o];
+        auto* inner = new QTabWidget(m_outerTabs);
+        inner->setObjectName(qs(set.name));
+        inner->setUsesScrollButtons(true);
+        for (std::string_view caption : set.captions) {
+            auto* holder = new QWidget(inner);
+            auto* holderLayout = new QVBoxLayout(holder);
+            holderLayout->setContentsMargins(0, 0, 0, 0);
+            inner->addTab(holder, qs(caption));
+            m_holders[o].push_back(holder);
+            m_pages[o].push_back(nullptr);
+        }
+        m_innerTabs[o] = inner;
+        m_outerTabs->addTab(inner, qs(outer_tabs()[o]));
+        const int outer = static_cast<int>(o);
+        connect(inner, &QTabWidget::currentChanged, this, [this, outer](int index) { ensurePage(outer, index); });
+    }
+    connect(m_outerTabs, &QTabWidget::currentChanged, this, [this](int outer) {
+        if (outer >= 0 && outer < static_cast<int>(m_innerTabs.size()))
+            ensurePage(outer, m_innerTabs[static_cast<std::size_t>(outer)]->currentIndex());
+    });
+    frameLayout->addWidget(m_outerTabs);
+    row->addWidget(m_frame, 1);
+    return area;
+}
+
+QWidget* MainWindow::createToolRow() {
+    auto* bar = new QWidget(this);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    // The side windows and the language switch arrive later; their buttons already hold their place.
+    for (QPushButton* b :
+         {namedButton("按钮_子网计算工具", "子网计算工具", bar), namedButton("按钮_路由表", "路由表生成器", bar)}) {
+        b->setEnabled(false);
+        row->addWidget(b);
+    }
+    row->addSpacing(12);
+    row->addWidget(namedLabel("标签455", "将编辑器中的", bar));
+    auto* from = new QLineEdit(bar);
+    from->setObjectName(QStringLiteral("编辑框_待替换"));
+    row->addWidget(from, 1);
+    row->addWidget(namedLabel("标签456", "替换为", bar));
+    auto* to = new QLineEdit(bar);
+    to->setObjectName(QStringLiteral("编辑框_替换为"));
+    row->addWidget(to, 1);
+    QPushButton* replace = namedButton("按钮_替换", "替换", bar);
+    connect(replace, &QPushButton::clicked, this,
+            [this, from, to] { m_scriptPane->replaceAll(from->text(), to->text()); });
+    row->addWidget(replace);
+    row->addSpacing(12);
+    QPushButton* language = namedButton("按钮_语言", "切换为繁体", bar);
+    language->setEnabled(false);
+    row->addWidget(language);
+    return bar;
+}
+
+QWidget* MainWindow::createBottomRow() {
+    auto* bar = new QWidget(this);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(namedLabel("标签56", "当前版本:", bar));
+    row->addWidget(namedLabel("标签_版本", "beta V1.2", bar));
+    row->addSpacing(12);
+    QPushButton* editor = namedButton("按钮_脚本编辑器", "脚本编辑器", bar);
+    editor->setEnabled(false);
+    row->addWidget(editor);
+    row->addSpacing(12);
+    QLabel* hint = namedLabel("标签503", "直接将脚本文件拖曳到上方↑编辑器里就可以直接显示内容,然后另存为即可", bar);
+    hint->setWordWrap(true);
+    row->addWidget(hint, 1);
+    QPushButton* save = namedButton("按钮_另存为", "内容另存为", bar);
+    connect(save, &QPushButton::clicked, this, [this] { m_scriptPane->saveAs(); });
+    row->addWidget(save);
+    QPushButton* copy = namedButton("按钮_复制内容", "复制内容", bar);
+    connect(copy, &QPushButton::clicked, this, [this] { m_scriptPane->copyToClipboard(); });
+    row->addWidget(copy);
+    return bar;
+}
+
+void MainWindow::selectTreeItem(int index) {
+    QTreeWidgetItemIterator it(m_tree);
+    for (; *it != nullptr; ++it) {
+        if ((*it)->data(0, Qt::UserRole).toInt() == index) {
+            m_tree->setCurrentItem(*it);
+            return;
+        }
+    }
+}
+
+void MainWindow::navigate(int index) {
+    if (index < 0 || index >= kTreeItemCount) return;
+    const TreeItem& item = tree_items()[static_cast<std::size_t>(index)];
+    m_frame->setTitle(qs(item.text));
+    // The inner page first, so that switching the outer tab does not build the page it used to show.
+    m_innerTabs[static_cast<std::size_t>(item.outer)]->setCurrentIndex(item.inner);
+    m_outerTabs->setCurrentIndex(item.outer);
+}
+
+void MainWindow::ensurePage(int outer, int inner) {
+    if (outer < 0 || outer >= static_cast<int>(m_pages.size())) return;
+    auto& pages = m_pages[static_cast<std::size_t>(outer)];
+    if (inner < 0 || inner >= static_cast<int>(pages.size()) || pages[static_cast<std::size_t>(inner)] != nullptr)
+        return;
+    const PageEntry* entry = registry().page_at(outer, inner);
+    if (entry == nullptr) return;
+    auto* view = new PageView(*entry);
+    connect(view, &PageView::scriptReady, m_scriptPane,
+            [this](const std::string& script) { m_scriptPane->setScript(script); });
+    // A page taller than the frame scrolls instead of being cut off.
+    auto* scroll = new QScrollArea;
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(view);
+    m_holders[static_cast<std::size_t>(outer)][static_cast<std::size_t>(inner)]->layout()->addWidget(scroll);
+    pages[static_cast<std::size_t>(inner)] = view;
+}
+
+PageView* MainWindow::pageView(int outer, int inner) const {
+    if (outer < 0 || outer >= static_cast<int>(m_pages.size())) return nullptr;
+    const auto& pages = m_pages[static_cast<std::size_t>(outer)];
+    return inner >= 0 && inner < static_cast<int>(pages.size()) ? pages[static_cast<std::size_t>(inner)] : nullptr;
+}
+
+void MainWindow::bringToFront() {
+    if (isMinimized()) showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+bool MainWindow::confirmExit() {
+    const Message question{
+        .text = std::string("是否退出") + kWebAddress + "网站提供的Vorlix?",
+        .icon = kIconYesNo,
+        .caption = "提示",
+    };
+    return showMessage(question, this) == QMessageBox::Yes;
+}
+
+void MainWindow::requestQuit() {
+    if (!confirmExit()) return;
+    m_exitConfirmed = true;
+    QApplication::quit();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (m_exitConfirmed || confirmExit()) {
+        m_exitConfirmed = true;
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+}  // namespace vorlix

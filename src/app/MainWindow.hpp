@@ -1,0 +1,56 @@
+#pragma once
+// The main window: the navigation tree, the two levels of page tabs inside the frame, the script
+// pane with its actions, and the version line.
+#include <QMainWindow>
+#include <array>
+#include <vector>
+
+class QGroupBox;
+class QTabWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace vorlix {
+
+class PageView;
+class ScriptPane;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+
+    // Selects item `index` of the navigation tree, as a click on it does.
+    void selectTreeItem(int index);
+    ScriptPane* scriptPane() const { return m_scriptPane; }
+    // The page at (outer, inner) once it has been shown, else null.
+    PageView* pageView(int outer, int inner) const;
+
+    // Shows the window, restores it when minimised and brings it to the front.
+    void bringToFront();
+    // Asks "是否退出...?" and ends the program on Yes.
+    void requestQuit();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool confirmExit();
+    void navigate(int index);
+    void ensurePage(int outer, int inner);
+    QWidget* createPageArea();
+    QWidget* createToolRow();
+    QWidget* createBottomRow();
+
+    QTreeWidget* m_tree = nullptr;
+    QGroupBox* m_frame = nullptr;
+    QTabWidget* m_outerTabs = nullptr;
+    std::array<QTabWidget*, 9> m_innerTabs{};
+    // Per inner tab: the holder the page goes into, and the page once built.
+    std::array<std::vector<QWidget*>, 9> m_holders;
+    std::array<std::vector<PageView*>, 9> m_pages;
+    ScriptPane* m_scriptPane = nullptr;
+    bool m_exitConfirmed = false;
+};
+
+}  // namespace vorlix

@@ -1,0 +1,416 @@
+#include "app/PageView.hpp"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <exception>
+
+#include "app/MessageBox.hpp"
+#include "app/PlainText.hpp"
+#include "forms/data_dir.hpp"
+
+namespace vorlix {
+namespace {
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// The bindings the registry holds for a page; none when the page is not registered.
+std::vector<ButtonBinding> registeredBindings(const PageSpec& spec) {
+    for (const PageEntry& entry : registry().pages())
+        if (entry.spec == &spec) return entry.bindings;
+    return {};
+}
+
+// One random source for every press, seeded from the operating system once.
+RandomSource& pressRandom() {
+    static SeededRandom random;
+    return random;
+}
+
+// Controls that take the whole width of their row instead of sitting in the field column.
+bool spansRow(ControlKind kind) {
+    return kind == ControlKind::label || kind == ControlKind::hyperlink || kind == ControlKind::multi_line_edit ||
+           kind == ControlKind::line_list;
+}
+
+bool growsDown(ControlKind kind) {
+    return kind == ControlKind::multi_line_edit || kind == ControlKind::line_list;
+}
+
+QLabel* textLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    return label;
+}
+
+void setRows(QTreeWidget* list, const Rows& rows, int selected) {
+    list->clear();
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(rows.size()));
+    for (const Row& row : rows) {
+        auto* item = new QTreeWidgetItem;
+        for (std::size_t i = 0; i < row.size(); ++i) item->setText(static_cast<int>(i), qs(row[i]));
+        items.append(item);
+    }
+    list->addTopLevelItems(items);
+    if (selected >= 0 && selected < list->topLevelItemCount())
+        list->setCurrentItem(list->topLevelItem(selected));
+    else
+        list->setCurrentItem(nullptr);
+}
+
+int selectedRow(const QTreeWidget* list) {
+    const QList<QTreeWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->indexOfTopLevelItem(selected.constFirst());
+}
+
+}  // namespace
+
+PageView::PageView(const PageSpec& spec, QWidget* parent)
+    : PageView(PageEntry{&spec, registeredBindings(spec)}, parent) {}
+
+PageView::PageView(const PageEntry& entry, QWidget* parent)
+    : QWidget(parent), m_spec(*entry.spec), m_bindings(entry.bindings) {
+    build();
+}
+
+QWidget* PageView::control(std::string_view name) const {
+    const auto it = m_controls.find(name);
+    return it == m_controls.end() ? nullptr : it->second;
+}
+
+void PageView::build() {
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(6, 4, 6, 4);
+    auto* form = new QFormLayout;
+    fillContainer(form, "");
+    // A page with a list or a text box lets it take the height; any other page keeps its rows at
+    // the top.
+    bool fillsHeight = false;
+    for (const ControlSpec& c : m_spec.controls) fillsHeight = fillsHeight || growsDown(c.kind);
+    page->addLayout(form, fillsHeight ? 1 : 0);
+    if (!fillsHeight) page->addStretch(1);
+}
+
+// Lays out the controls of one group (or of the page itself, group ""): one row per control, a
+// control marked beside joins the row before it.
+void PageView::fillContainer(QFormLayout* layout, std::string_view group) {
+    layout->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    layout->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    layout->setVerticalSpacing(4);
+    std::vector<std::vector<const ControlSpec*>> rows;
+    for (const ControlSpec& c : m_spec.controls) {
+        // A control naming a group the page does not have is shown on the page itself rather than lost.
+        const ControlSpec* box = c.group.empty() || c.group == c.name ? nullptr : m_spec.find(c.group);
+        const std::string_view home =
+            box != nullptr && box->kind == ControlKind::group_box ? std::string_view(c.group) : "";
+        if (home != group) continue;
+        if (c.same_row && !rows.empty())
+            rows.back().push_back(&c);
+        else
+            rows.push_back({&c});
+    }
+    for (const auto& row : rows) {
+        const ControlSpec& first = *row.front();
+        if (first.kind == ControlKind::group_box) {
+            // Group boxes side by side share the row's width.
+            auto* boxes = new QHBoxLayout;
+            for (const ControlSpec* c : row) {
+                QWidget* w = createWidget(*c);
+                if (auto* box = qobject_cast<QGroupBox*>(w)) {
+                    auto* inner = new QFormLayout(box);
+                    inner->setContentsMargins(8, 4, 8, 6);
+                    fillContainer(inner, c->name);
+                }
+                boxes->addWidget(w, 1);
+            }
+            layout->addRow(boxes);
+            continue;
+        }
+        QLayout* field = createRow(row);
+        if (!first.label.empty()) {
+            auto* label = new QLabel(qs(first.label), this);
+            label->setBuddy(control(first.name));
+            layout->addRow(label, field);
+        } else if (spansRow(first.kind)) {
+            layout->addRow(field);
+        } else {
+            layout->addRow(static_cast<QWidget*>(nullptr), field);
+        }
+    }
+}
+
+// One row: each control with its label in front (the first control's label sits in the label
+// column) and its hint after it.
+QLayout* PageView::createRow(const std::vector<const ControlSpec*>& row) {
+    auto* line = new QHBoxLayout;
+    line->setSpacing(6);
+    bool grows = false;
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        const ControlSpec& c = *row[i];
+        QWidget* w = createWidget(c);
+        if (i > 0 && !c.label.empty()) {
+            auto* label = new QLabel(qs(c.label), this);
+            label->setBuddy(w);
+            line->addWidget(label);
+        }
+        // Wide controls take the room left in the row; the others keep their natural width.
+        const bool widgetGrows = spansRow(c.kind);
+        line->addWidget(w, widgetGrows ? 1 : 0);
+        grows = grows || widgetGrows;
+        if (!c.hint.empty() && c.kind != ControlKind::hyperlink) {
+            line->addWidget(textLabel(qs(c.hint), this), 1);
+            grows = true;
+        }
+    }
+    if (!grows) line->addStretch(1);
+    return line;
+}
+
+QWidget* PageView::createWidget(const ControlSpec& c) {
+    QWidget* w = nullptr;
+    const QString text = qs(c.text);
+    switch (c.kind) {
+        case ControlKind::edit:
+        case ControlKind::password: {
+            auto* edit = new QLineEdit(text, this);
+            if (c.kind == ControlKind::password) edit->setEchoMode(QLineEdit::Password);
+            w = edit;
+            break;
+        }
+        case ControlKind::multi_line_edit: {
+            auto* edit = new QPlainTextEdit(this);
+            edit->setPlainText(fromScriptText(c.text));
+            edit->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+            w = edit;
+            break;
+        }
+        case ControlKind::label:
+            w = textLabel(text, this);
+            break;
+        case ControlKind::hyperlink: {
+            auto* link = new QLabel(this);
+            link->setTextFormat(Qt::RichText);
+            link->setText(
+                QStringLiteral("<a href=\"%1\">%2</a>").arg(qs(c.hint).toHtmlEscaped(), text.toHtmlEscaped()));
+            link->setOpenExternalLinks(true);
+            link->setTextInteractionFlags(Qt::TextBrowserInteraction);
+            w = link;
+            break;
+        }
+        case ControlKind::button: {
+            auto* button = new QPushButton(text, this);
+            connect(button, &QPushButton::clicked, this, [this, name = c.name] {
+                for (const ButtonBinding& b : m_bindings)
+                    if (b.control == name) run(b);
+            });
+            w = button;
+            break;
+        }
+        case ControlKind::check_box: {
+            auto* box = new QCheckBox(text, this);
+            box->setChecked(c.checked);
+            w = box;
+            break;
+        }
+        case ControlKind::radio_button: {
+            auto* radio = new QRadioButton(text, this);
+            QButtonGroup*& set = m_radioSets[radio_set(c)];
+            if (set == nullptr) set = new QButtonGroup(this);
+            set->addButton(radio);
+            radio->setChecked(c.checked);
+            w = radio;
+            break;
+        }
+        case ControlKind::group_box:
+            w = new QGroupBox(text, this);
+            break;
+        case ControlKind::editable_combo:
+        case ControlKind::drop_down: {
+            auto* combo = new QComboBox(this);
+            for (const std::string& item : c.items) combo->addItem(qs(item));
+            if (c.kind == ControlKind::editable_combo) {
+                combo->setEditable(true);
+                combo->setEditText(text);
+            } else {
+                combo->setCurrentIndex(c.index);
+            }
+            w = combo;
+            break;
+        }
+        case ControlKind::line_list: {
+            auto* list = new QTreeWidget(this);
+            list->setRootIsDecorated(false);
+            list->setUniformRowHeights(true);
+            list->setAllColumnsShowFocus(true);
+            list->setSelectionMode(QAbstractItemView::SingleSelection);
+            list->setColumnCount(static_cast<int>(c.columns.size()));
+            QStringList titles;
+            for (const ListColumn& column : c.columns) titles << qs(column.title);
+            list->setHeaderLabels(titles);
+            for (std::size_t i = 0; i < c.columns.size(); ++i)
+                list->setColumnWidth(static_cast<int>(i), c.columns[i].width);
+            list->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+            list->setMinimumHeight(120);
+            connect(list, &QTreeWidget::itemSelectionChanged, this, [this, list, name = c.name] {
+                if (m_applying || selectedRow(list) < 0) return;
+                for (const ButtonBinding& b : m_bindings)
+                    if (b.control == name) run(b);
+            });
+            w = list;
+            break;
+        }
+    }
+    w->setObjectName(qs(c.name));
+    w->setEnabled(!c.disabled);
+    m_controls.emplace(c.name, w);
+    return w;
+}
+
+Form PageView::collect() const {
+    Form form = Form::defaults(m_spec);
+    for (const ControlSpec& c : m_spec.controls) {
+        QWidget* w = control(c.name);
+        if (w == nullptr) continue;
+        switch (c.kind) {
+            case ControlKind::edit:
+            case ControlKind::password:
+                form.at(c.name).text = static_cast<QLineEdit*>(w)->text().toStdString();
+                break;
+            case ControlKind::multi_line_edit:
+                form.at(c.name).text =
+                    documentText(static_cast<QPlainTextEdit*>(w)->document(), QStringLiteral("\r\n")).toStdString();
+                break;
+            case ControlKind::check_box:
+            case ControlKind::radio_button:
+                form.at(c.name).checked = static_cast<QAbstractButton*>(w)->isChecked();
+                break;
+            case ControlKind::editable_combo:
+                form.at(c.name).text = static_cast<QComboBox*>(w)->currentText().toStdString();
+                break;
+            case ControlKind::drop_down: {
+                const auto* combo = static_cast<QComboBox*>(w);
+                FieldValue& v = form.at(c.name);
+                v.index = combo->currentIndex();
+                v.text = v.index >= 0 ? combo->currentText().toStdString() : std::string();
+                break;
+            }
+            case ControlKind::line_list: {
+                const auto* list = static_cast<QTreeWidget*>(w);
+                FieldValue& v = form.at(c.name);
+                v.rows.clear();
+                for (int r = 0; r < list->topLevelItemCount(); ++r) {
+                    const QTreeWidgetItem* item = list->topLevelItem(r);
+                    Row row;
+                    for (std::size_t col = 0; col < c.columns.size(); ++col)
+                        row.push_back(item->text(static_cast<int>(col)).toStdString());
+                    v.rows.push_back(std::move(row));
+                }
+                v.index = selectedRow(list);
+                break;
+            }
+            case ControlKind::label:
+            case ControlKind::hyperlink:
+            case ControlKind::button:
+            case ControlKind::group_box:
+                break;
+        }
+    }
+    return form;
+}
+
+void PageView::apply(const std::vector<ControlUpdate>& updates) {
+    // A line list's selection set from here is not the user's choice: it runs no binding.
+    m_applying = true;
+    for (const ControlUpdate& u : updates) {
+        const ControlSpec* c = m_spec.find(u.name);
+        QWidget* w = control(u.name);
+        if (c == nullptr || w == nullptr) continue;
+        const QString text = qs(u.value.text);
+        switch (c->kind) {
+            case ControlKind::edit:
+            case ControlKind::password:
+                static_cast<QLineEdit*>(w)->setText(text);
+                break;
+            case ControlKind::multi_line_edit:
+                static_cast<QPlainTextEdit*>(w)->setPlainText(fromScriptText(u.value.text));
+                break;
+            case ControlKind::label:
+            case ControlKind::button:
+                if (auto* label = qobject_cast<QLabel*>(w)) label->setText(text);
+                if (auto* button = qobject_cast<QPushButton*>(w)) button->setText(text);
+                break;
+            case ControlKind::hyperlink:
+                break;
+            case ControlKind::group_box:
+                static_cast<QGroupBox*>(w)->setTitle(text);
+                break;
+            case ControlKind::check_box:
+                static_cast<QCheckBox*>(w)->setChecked(u.value.checked);
+                break;
+            case ControlKind::radio_button: {
+                auto* radio = static_cast<QRadioButton*>(w);
+                if (u.value.checked || !radio->isChecked()) {
+                    radio->setChecked(u.value.checked);
+                } else if (QButtonGroup* set = radio->group()) {
+                    // An exclusive set does not let its checked button go; clearing it is wanted here.
+                    set->setExclusive(false);
+                    radio->setChecked(false);
+                    set->setExclusive(true);
+                }
+                break;
+            }
+            case ControlKind::editable_combo:
+                static_cast<QComboBox*>(w)->setEditText(text);
+                break;
+            case ControlKind::drop_down: {
+                auto* combo = static_cast<QComboBox*>(w);
+                combo->setCurrentIndex(u.value.index >= 0 && u.value.index < combo->count() ? u.value.index : -1);
+                break;
+            }
+            case ControlKind::line_list:
+                setRows(static_cast<QTreeWidget*>(w), u.value.rows, u.value.index);
+                break;
+        }
+    }
+    m_applying = false;
+}
+
+void PageView::run(const ButtonBinding& binding) {
+    if (binding.run == nullptr) return;
+    // Whatever goes wrong in a binding ends here, as a message, never in the event loop.
+    try {
+        const Form form = collect();
+        Env env{pressRandom(), local_now(), data_dir()};
+        deliver(binding.run(form, env));
+    } catch (const std::exception& e) {
+        showMessage({.text = std::string("操作失败: ") + e.what(), .icon = kIconError}, window());
+    } catch (...) {
+        showMessage({.text = "操作失败", .icon = kIconError}, window());
+    }
+}
+
+void PageView::deliver(const Outcome& outcome) {
+    // The page and the editor change first, so the user sees the result behind a message box.
+    apply(outcome.updates);
+    if (outcome.script) Q_EMIT scriptReady(*outcome.script);
+    if (outcome.message) {
+        showMessage(*outcome.message, window());
+        if (QWidget* w = control(outcome.message->focus)) w->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+}  // namespace vorlix

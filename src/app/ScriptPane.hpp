@@ -1,0 +1,51 @@
+#pragma once
+// The main window's script editor: the one place every generate button writes to. A line-number
+// gutter is painted beside the text; the file and text actions around the pane act on its content.
+#include <QPlainTextEdit>
+#include <string>
+#include <string_view>
+
+namespace vorlix {
+
+class ScriptPane : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit ScriptPane(QWidget* parent = nullptr);
+
+    // Replaces the whole content. The text is UTF-8 with CR LF (or LF) line ends.
+    void setScript(std::string_view utf8);
+    // The content as UTF-8 with CR LF line ends.
+    std::string script() const;
+    // Lines of the content; an empty pane has one.
+    int lineCount() const;
+    // What the gutter stands for: "1" to lineCount() joined by CR LF.
+    QString gutterText() const;
+    // The number of the first line the gutter paints (the topmost visible line).
+    int firstVisibleLine() const;
+
+    // The file and text actions of the buttons around the pane. Each reports to the user itself.
+    void copyToClipboard();
+    void saveAs();
+    bool saveTo(const QString& path);
+    void openFile(const QString& path);
+    void replaceAll(const QString& from, const QString& to);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    friend class LineNumberGutter;
+
+    int gutterWidth() const;
+    void updateGutterWidth();
+    void updateGutter(const QRect& rect, int dy);
+    void paintGutter(QPaintEvent* event);
+
+    QWidget* m_gutter = nullptr;
+};
+
+}  // namespace vorlix

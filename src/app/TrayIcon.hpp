@@ -1,0 +1,30 @@
+#pragma once
+// The notification-area icon with its menu "菜单".
+#include <QSystemTrayIcon>
+
+class QMenu;
+
+namespace vorlix {
+
+class TrayIcon : public QSystemTrayIcon {
+    Q_OBJECT
+public:
+    explicit TrayIcon(QObject* parent = nullptr);
+    ~TrayIcon() override;
+
+    QMenu* menu() const { return m_menu; }
+
+    // The program's icon, drawn here so that no image file has to travel with the program.
+    static QIcon programIcon();
+
+Q_SIGNALS:
+    // A left click or "显示主窗口".
+    void showWindowRequested();
+    // "退出": the window asks before anything ends.
+    void quitRequested();
+
+private:
+    QMenu* m_menu;
+};
+
+}  // namespace vorlix

@@ -1,0 +1,96 @@
+// vorlix: the desktop program. Besides the normal start it has two modes for scripts and
+// benchmarks that neither take the single-instance lock nor wait for a user:
+//   vorlix --screenshot FILE [--tree-item N]   render the main window with tree item N to a PNG
+//   vorlix --smoke                             show the main window, process pending events, end
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QPixmap>
+#include <cstdio>
+
+#include "app/MainWindow.hpp"
+#include "app/SingleInstance.hpp"
+#include "app/TrayIcon.hpp"
+#include "forms/data_dir.hpp"
+#include "forms/navigation.hpp"
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+int fail(const QString& message, int code) {
+    std::fprintf(stderr, "vorlix: %s\n", message.toLocal8Bit().constData());
+    return code;
+}
+
+int takeScreenshot(const QString& file, int treeItem) {
+    vorlix::MainWindow window;
+    // Laid out and painted as on screen, without appearing there.
+    window.setAttribute(Qt::WA_DontShowOnScreen);
+    window.show();
+    window.selectTreeItem(treeItem);
+    QApplication::processEvents();
+    const QPixmap image = window.grab();
+    if (!image.save(file, "PNG")) return fail(QStringLiteral("cannot write %1").arg(file), 1);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("vorlix"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("RouterOS 5.x/6.x script generator"));
+    parser.addHelpOption();
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                        QStringLiteral("Render the main window to the PNG file <file> and exit."),
+                                        QStringLiteral("file"));
+    const QCommandLineOption treeItem(QStringLiteral("tree-item"),
+                                      QStringLiteral("With --screenshot: select navigation item <n> (0 to 42) first."),
+                                      QStringLiteral("n"), QStringLiteral("0"));
+    const QCommandLineOption smoke(QStringLiteral("smoke"),
+                                   QStringLiteral("Show the main window, process pending events and exit."));
+    parser.addOptions({screenshot, treeItem, smoke});
+    if (!parser.parse(QApplication::arguments())) return fail(parser.errorText(), kUsageError);
+    if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
+    if (!parser.positionalArguments().isEmpty())
+        return fail(QStringLiteral("unexpected argument %1").arg(parser.positionalArguments().constFirst()),
+                    kUsageError);
+
+    if (parser.isSet(screenshot)) {
+        bool ok = false;
+        const int item = parser.value(treeItem).toInt(&ok);
+        if (!ok || item < 0 || item >= vorlix::kTreeItemCount)
+            return fail(QStringLiteral("--tree-item takes a number from 0 to %1, not \"%2\"")
+                            .arg(vorlix::kTreeItemCount - 1)
+                            .arg(parser.value(treeItem)),
+                        kUsageError);
+        return takeScreenshot(parser.value(screenshot), item);
+    }
+    if (parser.isSet(treeItem)) return fail(QStringLiteral("--tree-item goes with --screenshot"), kUsageError);
+
+    const bool smokeRun = parser.isSet(smoke);
+    vorlix::SingleInstance instance(vorlix::SingleInstance::defaultServerName());
+    if (!smokeRun && !instance.claim()) return 0;  // the running program shows its window instead
+
+    // The data directory is only needed for what the user chooses to keep; without it the program
+    // still works.
+    QDir().mkpath(QString::fromStdString(vorlix::data_dir()));
+
+    vorlix::MainWindow window;
+    vorlix::TrayIcon tray;
+    QObject::connect(&tray, &vorlix::TrayIcon::showWindowRequested, &window, &vorlix::MainWindow::bringToFront);
+    QObject::connect(&tray, &vorlix::TrayIcon::quitRequested, &window, &vorlix::MainWindow::requestQuit);
+    QObject::connect(&instance, &vorlix::SingleInstance::showRequested, &window, &vorlix::MainWindow::bringToFront);
+    if (QSystemTrayIcon::isSystemTrayAvailable()) tray.show();
+    window.move(50, 50);
+    window.show();
+
+    if (smokeRun) {
+        QApplication::processEvents();
+        return 0;
+    }
+    return QApplication::exec();
+}
