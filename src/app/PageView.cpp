@@ -213,16 +213,16 @@ QWidget* PageView::createWidget(const ControlSpec& c) {
         }
         case ControlKind::button: {
             auto* button = new QPushButton(text, this);
-            connect(button, &QPushButton::clicked, this, [this, name = c.name] {
-                for (const ButtonBinding& b : m_bindings)
-                    if (b.control == name) run(b);
-            });
+            connect(button, &QPushButton::clicked, this, [this, name = c.name] { runBindingsOf(name); });
             w = button;
             break;
         }
         case ControlKind::check_box: {
             auto* box = new QCheckBox(text, this);
             box->setChecked(c.checked);
+            // clicked comes after the new state is set and only from the user (or click()), never
+            // from setChecked, so a binding that sets check boxes cannot set itself off again.
+            connect(box, &QCheckBox::clicked, this, [this, name = c.name] { runBindingsOf(name); });
             w = box;
             break;
         }
@@ -232,6 +232,7 @@ QWidget* PageView::createWidget(const ControlSpec& c) {
             if (set == nullptr) set = new QButtonGroup(this);
             set->addButton(radio);
             radio->setChecked(c.checked);
+            connect(radio, &QRadioButton::clicked, this, [this, name = c.name] { runBindingsOf(name); });
             w = radio;
             break;
         }
@@ -267,8 +268,7 @@ QWidget* PageView::createWidget(const ControlSpec& c) {
             list->setMinimumHeight(120);
             connect(list, &QTreeWidget::itemSelectionChanged, this, [this, list, name = c.name] {
                 if (m_applying || selectedRow(list) < 0) return;
-                for (const ButtonBinding& b : m_bindings)
-                    if (b.control == name) run(b);
+                runBindingsOf(name);
             });
             w = list;
             break;
@@ -339,6 +339,7 @@ void PageView::apply(const std::vector<ControlUpdate>& updates) {
         const ControlSpec* c = m_spec.find(u.name);
         QWidget* w = control(u.name);
         if (c == nullptr || w == nullptr) continue;
+        if (u.enabled) w->setEnabled(*u.enabled);
         const QString text = qs(u.value.text);
         switch (c->kind) {
             case ControlKind::edit:
@@ -387,6 +388,11 @@ void PageView::apply(const std::vector<ControlUpdate>& updates) {
         }
     }
     m_applying = false;
+}
+
+void PageView::runBindingsOf(std::string_view control) {
+    for (const ButtonBinding& b : m_bindings)
+        if (b.control == control) run(b);
 }
 
 void PageView::run(const ButtonBinding& binding) {

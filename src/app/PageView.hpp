@@ -30,7 +30,8 @@ public:
     // The values the widgets show now.
     Form collect() const;
     // Sets controls as a binding asks: edits and combos take the text, a drop-down list the index,
-    // check boxes and radio buttons the checked state, a line list its rows and selected row.
+    // check boxes and radio buttons the checked state, a line list its rows and selected row; an
+    // update that says so also makes its control usable or greys it out.
     void apply(const std::vector<ControlUpdate>& updates);
 
 Q_SIGNALS:
@@ -42,6 +43,9 @@ private:
     QWidget* createWidget(const ControlSpec& c);
     QLayout* createRow(const std::vector<const ControlSpec*>& row);
     void fillContainer(QFormLayout* layout, std::string_view group);
+    // Runs what the page binds to a control: a button pressed, a check box or radio button clicked,
+    // a line list's row selected by the user.
+    void runBindingsOf(std::string_view control);
     void run(const ButtonBinding& binding);
     void deliver(const Outcome& outcome);
 

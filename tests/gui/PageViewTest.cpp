@@ -70,6 +70,25 @@ Outcome rowSelected(const Form& form, Env&) {
     return o;
 }
 
+// Clicking 选择框_启用 greys 编辑框_名称 out while the box is clear.
+Outcome enableName(const Form& form, Env&) {
+    g_lastForm = form;
+    ++g_calls;
+    Outcome o;
+    o.updates.push_back({"编辑框_名称", {.text = form.text("编辑框_名称")}, form.checked("选择框_启用")});
+    return o;
+}
+Outcome radioClicked(const Form& form, Env&) {
+    g_lastForm = form;
+    ++g_calls;
+    return {};
+}
+
+// A click where a user clicks a check box or radio button: on its indicator, whatever the widget's width.
+void clickIndicator(QWidget* button) {
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
 class PageViewTest : public ::testing::Test {
 protected:
     PageViewTest()
@@ -77,7 +96,9 @@ protected:
                          {{"按钮_生成", generate},
                           {"按钮_拒绝", refuse},
                           {"按钮_异常", fail},
-                          {"超级列表框_线路", rowSelected, BindingKind::action}}}) {
+                          {"超级列表框_线路", rowSelected, BindingKind::action},
+                          {"选择框_启用", enableName, BindingKind::action},
+                          {"单选框_2", radioClicked, BindingKind::action}}}) {
         g_calls = 0;
         g_lastForm = Form();
         view.resize(700, 600);
@@ -239,6 +260,35 @@ TEST_F(PageViewTest, SelectingARowRunsTheListBinding) {
     EXPECT_EQ(g_calls, 1);
     EXPECT_EQ(g_lastForm.index("超级列表框_线路"), 1);
     EXPECT_EQ(find<QLineEdit>("编辑框_名称")->text(), QStringLiteral("u2"));
+}
+
+TEST_F(PageViewTest, ClickingACheckBoxOrRadioButtonRunsItsBindingOnTheNewState) {
+    auto* box = find<QCheckBox>("选择框_启用");
+    QWidget* name = find("编辑框_名称");
+    clickIndicator(box);
+    EXPECT_EQ(g_calls, 1);
+    EXPECT_FALSE(g_lastForm.checked("选择框_启用"));
+    EXPECT_FALSE(name->isEnabled());
+    EXPECT_EQ(find<QLineEdit>("编辑框_名称")->text(), QStringLiteral("MAVEK"));
+    clickIndicator(box);
+    EXPECT_EQ(g_calls, 2);
+    EXPECT_TRUE(name->isEnabled());
+
+    clickIndicator(find("单选框_2"));
+    EXPECT_EQ(g_calls, 3);
+    EXPECT_TRUE(g_lastForm.checked("单选框_2"));
+    EXPECT_FALSE(g_lastForm.checked("单选框_1"));
+    // Cleared by a click on another button of its set, a radio button runs nothing of its own.
+    clickIndicator(find("单选框_1"));
+    EXPECT_FALSE(find<QRadioButton>("单选框_2")->isChecked());
+    EXPECT_EQ(g_calls, 3);
+
+    // Set by the program, not clicked: no binding runs, and an update that does not mention the
+    // enabled state leaves it as it was.
+    view.apply({{"选择框_启用", {.checked = false}}, {"单选框_2", {.checked = true}}, {"按钮_以后", {.text = "以后"}}});
+    EXPECT_EQ(g_calls, 3);
+    EXPECT_TRUE(name->isEnabled());
+    EXPECT_FALSE(find("按钮_以后")->isEnabled());
 }
 
 }  // namespace
