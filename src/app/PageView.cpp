@@ -11,8 +11,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
 
 #include "app/MessageBox.hpp"
@@ -56,6 +58,16 @@ QLabel* textLabel(const QString& text, QWidget* parent) {
     return label;
 }
 
+// A default longer than an edit box's usual width (an address range) is shown whole, up to a width
+// that keeps the page from growing wide for a long text.
+void fitText(QLineEdit* edit) {
+    const QFontMetrics metrics = edit->fontMetrics();
+    const int frame = 2 * edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+    const int textWidth = metrics.horizontalAdvance(edit->text() + QLatin1Char('x'));
+    const int needed = std::min(textWidth, metrics.horizontalAdvance(QLatin1Char('x')) * 40) + frame + 4;
+    if (needed > edit->sizeHint().width()) edit->setMinimumWidth(needed);
+}
+
 void setRows(QTreeWidget* list, const Rows& rows, int selected) {
     list->clear();
     QList<QTreeWidgetItem*> items;
@@ -66,6 +78,14 @@ void setRows(QTreeWidget* list, const Rows& rows, int selected) {
         items.append(item);
     }
     list->addTopLevelItems(items);
+    // The set widths are where a column starts; it widens to show its longest cell whole, with a
+    // gap before the next column.
+    constexpr int kGap = 8;
+    for (int column = 0; column + 1 < list->columnCount(); ++column) {
+        const int width = list->columnWidth(column);
+        list->resizeColumnToContents(column);
+        list->setColumnWidth(column, std::max(width, list->columnWidth(column) + kGap));
+    }
     if (selected >= 0 && selected < list->topLevelItemCount())
         list->setCurrentItem(list->topLevelItem(selected));
     else
@@ -154,13 +174,23 @@ void PageView::fillContainer(QFormLayout* layout, std::string_view group) {
 }
 
 // One row: each control with its label in front (the first control's label sits in the label
-// column) and its hint after it.
+// column) and its hint after it. A hint waits for the controls beside its own that have none, so a
+// field continued there (an address, "/", its prefix length) stays in one piece before the hint.
 QLayout* PageView::createRow(const std::vector<const ControlSpec*>& row) {
     auto* line = new QHBoxLayout;
     line->setSpacing(6);
     bool grows = false;
+    QString pendingHint;
+    auto placeHint = [&] {
+        if (pendingHint.isEmpty()) return;
+        line->addWidget(textLabel(pendingHint, this), 1);
+        pendingHint.clear();
+        grows = true;
+    };
     for (std::size_t i = 0; i < row.size(); ++i) {
         const ControlSpec& c = *row[i];
+        const bool hinted = !c.hint.empty() && c.kind != ControlKind::hyperlink;
+        if (hinted) placeHint();
         QWidget* w = createWidget(c);
         if (i > 0 && !c.label.empty()) {
             auto* label = new QLabel(qs(c.label), this);
@@ -171,11 +201,9 @@ QLayout* PageView::createRow(const std::vector<const ControlSpec*>& row) {
         const bool widgetGrows = spansRow(c.kind);
         line->addWidget(w, widgetGrows ? 1 : 0);
         grows = grows || widgetGrows;
-        if (!c.hint.empty() && c.kind != ControlKind::hyperlink) {
-            line->addWidget(textLabel(qs(c.hint), this), 1);
-            grows = true;
-        }
+        if (hinted) pendingHint = qs(c.hint);
     }
+    placeHint();
     if (!grows) line->addStretch(1);
     return line;
 }
@@ -188,6 +216,7 @@ QWidget* PageView::createWidget(const ControlSpec& c) {
         case ControlKind::password: {
             auto* edit = new QLineEdit(text, this);
             if (c.kind == ControlKind::password) edit->setEchoMode(QLineEdit::Password);
+            fitText(edit);
             w = edit;
             break;
         }

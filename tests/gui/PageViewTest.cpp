@@ -27,8 +27,9 @@ const PageSpec& kitchenSink() {
         .controls = {
             group_box("分组框A", "输入"),
             edit("编辑框_名称", "名称:", "MAVEK").in("分组框A").hinted("(提示文字)"),
-            password("编辑框_密码", "密码:", "secret").in("分组框A"),
+            password("编辑框_密码", "密码:", "secret").in("分组框A").hinted("(密码提示)"),
             edit("编辑框_掩码", "/", "24").in("分组框A").beside(),
+            edit("编辑框_范围", "范围:", "192.168.100.100-192.168.100.200").in("分组框A"),
             editable_combo("组合框_接口", "接口:", {"ether1", "ether2"}, "ether1").in("分组框A"),
             drop_down("组合框_模式", "模式:", {"甲", "乙", "丙"}, 1).in("分组框A"),
             check_box("选择框_启用", "启用", true).in("分组框A"),
@@ -149,9 +150,12 @@ TEST_F(PageViewTest, LabelsHintsAndBesideControlsShareTheirRow) {
     EXPECT_EQ(nameLabel->text(), QStringLiteral("名称:"));
     EXPECT_LT(leftX(nameLabel), leftX(name));
     EXPECT_EQ(centreY(nameLabel), centreY(name));
-    QLabel* hint = nullptr;
-    for (QLabel* l : view.findChildren<QLabel*>())
-        if (l->text() == QStringLiteral("(提示文字)")) hint = l;
+    auto hintLabel = [this](const char* text) -> QLabel* {
+        for (QLabel* l : view.findChildren<QLabel*>())
+            if (l->text() == QString::fromUtf8(text)) return l;
+        return nullptr;
+    };
+    QLabel* hint = hintLabel("(提示文字)");
     ASSERT_NE(hint, nullptr);
     EXPECT_GT(leftX(hint), leftX(name));
     EXPECT_EQ(centreY(hint), centreY(name));
@@ -164,6 +168,11 @@ TEST_F(PageViewTest, LabelsHintsAndBesideControlsShareTheirRow) {
     EXPECT_EQ(centreY(mask), centreY(password));
     EXPECT_LT(leftX(password), leftX(slash));
     EXPECT_LT(leftX(slash), leftX(mask));
+    // The password's hint waits until the field continued beside it ends.
+    QLabel* passwordHint = hintLabel("(密码提示)");
+    ASSERT_NE(passwordHint, nullptr);
+    EXPECT_GT(leftX(passwordHint), leftX(mask));
+    EXPECT_EQ(centreY(passwordHint), centreY(password));
     EXPECT_GT(centreY(find("组合框_接口")), centreY(password));
 }
 
@@ -289,6 +298,18 @@ TEST_F(PageViewTest, ClickingACheckBoxOrRadioButtonRunsItsBindingOnTheNewState) 
     EXPECT_EQ(g_calls, 3);
     EXPECT_TRUE(name->isEnabled());
     EXPECT_FALSE(find("按钮_以后")->isEnabled());
+}
+
+TEST_F(PageViewTest, LongDefaultsAndCellsAreShownWhole) {
+    auto* range = find<QLineEdit>("编辑框_范围");
+    EXPECT_GT(range->width(), range->fontMetrics().horizontalAdvance(range->text()));
+
+    auto* list = find<QTreeWidget>("超级列表框_线路");
+    const std::string longCell = "218.85.167.150/24 account-with-a-long-name";
+    view.apply({{"超级列表框_线路", {.rows = {{longCell, "p1"}}}}});
+    EXPECT_GT(list->columnWidth(0), list->fontMetrics().horizontalAdvance(QString::fromStdString(longCell)));
+    view.apply({{"超级列表框_线路", {.rows = {{"u", "p"}}}}});
+    EXPECT_GE(list->columnWidth(0), 120);  // never narrower than set
 }
 
 }  // namespace
