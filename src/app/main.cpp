@@ -1,14 +1,21 @@
 // vorlix: the desktop program. Besides the normal start it has two modes for scripts and
 // benchmarks that neither take the single-instance lock nor wait for a user:
-//   vorlix --screenshot FILE [--tree-item N]   render the main window with tree item N to a PNG
+//   vorlix --screenshot FILE [--tree-item N] [--form JSON]
+//                                              render the main window with tree item N to a PNG,
+//                                              its page first filled from a form file
+//                                              (as `vorlix-cli generate --form` reads it)
 //   vorlix --smoke                             show the main window, process pending events, end
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QPixmap>
 #include <cstdio>
+#include <optional>
+#include <vector>
 
 #include "app/MainWindow.hpp"
+#include "app/PageView.hpp"
 #include "app/SingleInstance.hpp"
 #include "app/TrayIcon.hpp"
 #include "forms/data_dir.hpp"
@@ -23,12 +30,37 @@ int fail(const QString& message, int code) {
     return code;
 }
 
-int takeScreenshot(const QString& file, int treeItem) {
+// Sets the controls of the page that tree item `treeItem` shows to the values of a JSON form file
+// (control name -> value, a line list as an array of rows). Returns what went wrong, or nothing.
+std::optional<QString> fillPage(const vorlix::MainWindow& window, int treeItem, const QString& formFile) {
+    const vorlix::TreeItem& item = vorlix::tree_items()[static_cast<std::size_t>(treeItem)];
+    vorlix::PageView* view = window.pageView(item.outer, item.inner);
+    if (view == nullptr) return QStringLiteral("tree item %1 shows no page to fill").arg(treeItem);
+    QFile in(formFile);
+    if (!in.open(QIODevice::ReadOnly)) return QStringLiteral("cannot read the form file %1").arg(formFile);
+    const QByteArray json = in.readAll();
+    const vorlix::Form shown = view->collect();
+    vorlix::Form filled = shown;
+    if (auto e = vorlix::apply_json(view->spec(), filled, std::string_view(json.constData(), json.size())))
+        return formFile + QStringLiteral(": ") + QString::fromStdString(*e);
+    // Only what the file changes, so that labels and buttons keep their captions.
+    std::vector<vorlix::ControlUpdate> updates;
+    for (const auto& [name, value] : filled.values()) {
+        const vorlix::FieldValue* before = shown.find(name);
+        if (before == nullptr || *before != value) updates.push_back({name, value});
+    }
+    view->apply(updates);
+    return std::nullopt;
+}
+
+int takeScreenshot(const QString& file, int treeItem, const QString& formFile) {
     vorlix::MainWindow window;
     // Laid out and painted as on screen, without appearing there.
     window.setAttribute(Qt::WA_DontShowOnScreen);
     window.show();
     window.selectTreeItem(treeItem);
+    if (!formFile.isEmpty())
+        if (const std::optional<QString> error = fillPage(window, treeItem, formFile)) return fail(*error, kUsageError);
     QApplication::processEvents();
     const QPixmap image = window.grab();
     if (!image.save(file, "PNG")) return fail(QStringLiteral("cannot write %1").arg(file), 1);
@@ -50,9 +82,13 @@ int main(int argc, char** argv) {
     const QCommandLineOption treeItem(QStringLiteral("tree-item"),
                                       QStringLiteral("With --screenshot: select navigation item <n> (0 to 42) first."),
                                       QStringLiteral("n"), QStringLiteral("0"));
+    const QCommandLineOption form(
+        QStringLiteral("form"),
+        QStringLiteral("With --screenshot: fill the page from the JSON form file <file> (control name -> value)."),
+        QStringLiteral("file"));
     const QCommandLineOption smoke(QStringLiteral("smoke"),
                                    QStringLiteral("Show the main window, process pending events and exit."));
-    parser.addOptions({screenshot, treeItem, smoke});
+    parser.addOptions({screenshot, treeItem, form, smoke});
     if (!parser.parse(QApplication::arguments())) return fail(parser.errorText(), kUsageError);
     if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
     if (!parser.positionalArguments().isEmpty())
@@ -67,9 +103,10 @@ int main(int argc, char** argv) {
                             .arg(vorlix::kTreeItemCount - 1)
                             .arg(parser.value(treeItem)),
                         kUsageError);
-        return takeScreenshot(parser.value(screenshot), item);
+        return takeScreenshot(parser.value(screenshot), item, parser.value(form));
     }
     if (parser.isSet(treeItem)) return fail(QStringLiteral("--tree-item goes with --screenshot"), kUsageError);
+    if (parser.isSet(form)) return fail(QStringLiteral("--form goes with --screenshot"), kUsageError);
 
     const bool smokeRun = parser.isSet(smoke);
     vorlix::SingleInstance instance(vorlix::SingleInstance::defaultServerName());
