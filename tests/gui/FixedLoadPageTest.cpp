@@ -60,6 +60,8 @@ protected:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(row)).center());
     }
 
+    // No test here may stop at a modal box; every message is kept instead.
+    test::MessageRecorder messages;
     MainWindow window;
     PageView* view = nullptr;
     QTreeWidget* list = nullptr;
@@ -70,6 +72,7 @@ TEST_F(FixedLoadPageTest, TwoLinesAddedThroughTheInputsGiveThePccScript) {
     add(kSecondLine);
     const Rows lines = {{"218.85.167.150/24", "218.85.150.1", "ether2"}, {"10.0.0.2/30", "10.0.0.1", "ether3"}};
     ASSERT_EQ(rows(), lines);
+    EXPECT_TRUE(messages.seen.empty());
 
     // Another classifier than the first, so the script shows the drop-down reached the generator.
     find<QComboBox>("组合框_13pcc叠加类型")->setCurrentIndex(4);
@@ -105,7 +108,7 @@ TEST_F(FixedLoadPageTest, ADuplicateAddShowsTheMessageAndLeavesTheList) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.why);
-        test::MessageRecorder messages;
+        messages.seen.clear();
         add(c.line);
         ASSERT_EQ(messages.seen.size(), 1u);
         EXPECT_EQ(messages.seen[0].text, c.message);
@@ -139,6 +142,7 @@ TEST_F(FixedLoadPageTest, SelectingARowFillsTheInputsAndOnlyTheUserSelects) {
     EXPECT_TRUE(list->selectedItems().isEmpty());
     press("按钮_13删除账号");  // nothing selected: nothing goes
     EXPECT_EQ(rows(), left);
+    EXPECT_TRUE(messages.seen.empty());
 }
 
 }  // namespace
