@@ -187,7 +187,13 @@ QWidget* PageView::createWidget(const ControlSpec& c) {
         case ControlKind::edit:
         case ControlKind::password: {
             auto* edit = new QLineEdit(text, this);
-            if (c.kind == ControlKind::password) edit->setEchoMode(QLineEdit::Password);
+            if (c.kind == ControlKind::password) {
+                edit->setEchoMode(QLineEdit::Password);
+            } else {
+                // Wide enough to show a long default whole, up to a limit past which the box scrolls.
+                const int wanted = edit->fontMetrics().horizontalAdvance(text) + 16;
+                if (wanted > edit->sizeHint().width()) edit->setMinimumWidth(qMin(wanted, 360));
+            }
             w = edit;
             break;
         }
@@ -213,16 +219,15 @@ QWidget* PageView::createWidget(const ControlSpec& c) {
         }
         case ControlKind::button: {
             auto* button = new QPushButton(text, this);
-            connect(button, &QPushButton::clicked, this, [this, name = c.name] {
-                for (const ButtonBinding& b : m_bindings)
-                    if (b.control == name) run(b);
-            });
+            connect(button, &QPushButton::clicked, this, [this, name = c.name] { runBindingsOf(name); });
             w = button;
             break;
         }
         case ControlKind::check_box: {
             auto* box = new QCheckBox(text, this);
             box->setChecked(c.checked);
+            // A click by the user (not a state set from apply()) runs the box's own action, if any.
+            connect(box, &QCheckBox::clicked, this, [this, name = c.name] { runBindingsOf(name); });
             w = box;
             break;
         }
@@ -232,6 +237,7 @@ QWidget* PageView::createWidget(const ControlSpec& c) {
             if (set == nullptr) set = new QButtonGroup(this);
             set->addButton(radio);
             radio->setChecked(c.checked);
+            connect(radio, &QRadioButton::clicked, this, [this, name = c.name] { runBindingsOf(name); });
             w = radio;
             break;
         }
@@ -267,8 +273,7 @@ QWidget* PageView::createWidget(const ControlSpec& c) {
             list->setMinimumHeight(120);
             connect(list, &QTreeWidget::itemSelectionChanged, this, [this, list, name = c.name] {
                 if (m_applying || selectedRow(list) < 0) return;
-                for (const ButtonBinding& b : m_bindings)
-                    if (b.control == name) run(b);
+                runBindingsOf(name);
             });
             w = list;
             break;
@@ -387,6 +392,11 @@ void PageView::apply(const std::vector<ControlUpdate>& updates) {
         }
     }
     m_applying = false;
+}
+
+void PageView::runBindingsOf(std::string_view control) {
+    for (const ButtonBinding& b : m_bindings)
+        if (b.control == control) run(b);
 }
 
 void PageView::run(const ButtonBinding& binding) {

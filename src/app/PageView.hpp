@@ -42,6 +42,8 @@ private:
     QWidget* createWidget(const ControlSpec& c);
     QLayout* createRow(const std::vector<const ControlSpec*>& row);
     void fillContainer(QFormLayout* layout, std::string_view group);
+    // Runs what the control (a button, check box, radio button or line list) is bound to, if anything.
+    void runBindingsOf(std::string_view control);
     void run(const ButtonBinding& binding);
     void deliver(const Outcome& outcome);
 
