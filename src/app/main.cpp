@@ -1,6 +1,7 @@
 // vorlix: the desktop program. Besides the normal start it has two modes for scripts and
 // benchmarks that neither take the single-instance lock nor wait for a user:
 //   vorlix --screenshot FILE [--tree-item N]   render the main window with tree item N to a PNG
+//   vorlix --screenshot FILE --window CAPTION  render the side window of that caption to a PNG
 //   vorlix --smoke                             show the main window, process pending events, end
 #include <QApplication>
 #include <QCommandLineParser>
@@ -23,16 +24,30 @@ int fail(const QString& message, int code) {
     return code;
 }
 
-int takeScreenshot(const QString& file, int treeItem) {
-    vorlix::MainWindow window;
-    // Laid out and painted as on screen, without appearing there.
-    window.setAttribute(Qt::WA_DontShowOnScreen);
-    window.show();
-    window.selectTreeItem(treeItem);
+// Lays the window out and paints it as on screen, without it appearing there, and saves the picture.
+int saveScreenshot(QWidget* window, const QString& file) {
+    window->setAttribute(Qt::WA_DontShowOnScreen);
+    window->show();
     QApplication::processEvents();
-    const QPixmap image = window.grab();
+    const QPixmap image = window->grab();
     if (!image.save(file, "PNG")) return fail(QStringLiteral("cannot write %1").arg(file), 1);
     return 0;
+}
+
+int takeScreenshot(const QString& file, int treeItem) {
+    vorlix::MainWindow window;
+    window.selectTreeItem(treeItem);
+    return saveScreenshot(&window, file);
+}
+
+int takeSideWindowScreenshot(const QString& file, const QString& caption) {
+    vorlix::MainWindow window;
+    QWidget* side = window.sideWindow(caption);
+    if (side == nullptr)
+        return fail(QStringLiteral("no side window \"%1\"; there are: %2")
+                        .arg(caption, vorlix::MainWindow::sideWindowCaptions().join(QStringLiteral(", "))),
+                    kUsageError);
+    return saveScreenshot(side, file);
 }
 
 }  // namespace
@@ -50,15 +65,23 @@ int main(int argc, char** argv) {
     const QCommandLineOption treeItem(QStringLiteral("tree-item"),
                                       QStringLiteral("With --screenshot: select navigation item <n> (0 to 42) first."),
                                       QStringLiteral("n"), QStringLiteral("0"));
+    const QCommandLineOption sideWindow(QStringLiteral("window"),
+                                        QStringLiteral("With --screenshot: render the side window <caption> instead."),
+                                        QStringLiteral("caption"));
     const QCommandLineOption smoke(QStringLiteral("smoke"),
                                    QStringLiteral("Show the main window, process pending events and exit."));
-    parser.addOptions({screenshot, treeItem, smoke});
+    parser.addOptions({screenshot, treeItem, sideWindow, smoke});
     if (!parser.parse(QApplication::arguments())) return fail(parser.errorText(), kUsageError);
     if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
     if (!parser.positionalArguments().isEmpty())
         return fail(QStringLiteral("unexpected argument %1").arg(parser.positionalArguments().constFirst()),
                     kUsageError);
 
+    if (parser.isSet(screenshot) && parser.isSet(sideWindow)) {
+        if (parser.isSet(treeItem))
+            return fail(QStringLiteral("--tree-item and --window exclude each other"), kUsageError);
+        return takeSideWindowScreenshot(parser.value(screenshot), parser.value(sideWindow));
+    }
     if (parser.isSet(screenshot)) {
         bool ok = false;
         const int item = parser.value(treeItem).toInt(&ok);
@@ -70,6 +93,7 @@ int main(int argc, char** argv) {
         return takeScreenshot(parser.value(screenshot), item);
     }
     if (parser.isSet(treeItem)) return fail(QStringLiteral("--tree-item goes with --screenshot"), kUsageError);
+    if (parser.isSet(sideWindow)) return fail(QStringLiteral("--window goes with --screenshot"), kUsageError);
 
     const bool smokeRun = parser.isSet(smoke);
     vorlix::SingleInstance instance(vorlix::SingleInstance::defaultServerName());
