@@ -21,6 +21,8 @@
 #include "data/embedded.hpp"
 #include "forms/navigation.hpp"
 #include "forms/registry.hpp"
+#include "windows/RouteTableWindow.hpp"
+#include "windows/core/RouteTable.hpp"
 
 namespace vorlix {
 namespace {
@@ -139,12 +141,13 @@ QWidget* MainWindow::createToolRow() {
     auto* bar = new QWidget(this);
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    // The side windows and the language switch arrive later; their buttons already hold their place.
-    for (QPushButton* b :
-         {namedButton("按钮_子网计算工具", "子网计算工具", bar), namedButton("按钮_路由表", "路由表生成器", bar)}) {
-        b->setEnabled(false);
-        row->addWidget(b);
-    }
+    // The subnet calculator and the language switch arrive later; their buttons already hold their place.
+    QPushButton* subnet = namedButton("按钮_子网计算工具", "子网计算工具", bar);
+    subnet->setEnabled(false);
+    row->addWidget(subnet);
+    QPushButton* routeTable = namedButton("按钮_路由表", "路由表生成器", bar);
+    connect(routeTable, &QPushButton::clicked, this, [this] { m_routeTable.open(); });
+    row->addWidget(routeTable);
     row->addSpacing(12);
     row->addWidget(namedLabel("标签455", "将编辑器中的", bar));
     auto* from = new QLineEdit(bar);
@@ -230,6 +233,15 @@ PageView* MainWindow::pageView(int outer, int inner) const {
     if (outer < 0 || outer >= static_cast<int>(m_pages.size())) return nullptr;
     const auto& pages = m_pages[static_cast<std::size_t>(outer)];
     return inner >= 0 && inner < static_cast<int>(pages.size()) ? pages[static_cast<std::size_t>(inner)] : nullptr;
+}
+
+QStringList MainWindow::sideWindowCaptions() {
+    return {qs(kRouteTableWindow)};
+}
+
+SideWindow* MainWindow::sideWindow(const QString& caption) {
+    if (caption == qs(kRouteTableWindow)) return m_routeTable.window();
+    return nullptr;
 }
 
 void MainWindow::bringToFront() {

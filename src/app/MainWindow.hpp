@@ -2,8 +2,11 @@
 // The main window: the navigation tree, the two levels of page tabs inside the frame, the script
 // pane with its actions, and the version line.
 #include <QMainWindow>
+#include <QStringList>
 #include <array>
 #include <vector>
+
+#include "windows/SideWindow.hpp"
 
 class QGroupBox;
 class QTabWidget;
@@ -13,6 +16,7 @@ class QTreeWidgetItem;
 namespace vorlix {
 
 class PageView;
+class RouteTableWindow;
 class ScriptPane;
 
 class MainWindow : public QMainWindow {
@@ -25,6 +29,12 @@ public:
     ScriptPane* scriptPane() const { return m_scriptPane; }
     // The page at (outer, inner) once it has been shown, else null.
     PageView* pageView(int outer, int inner) const;
+
+    // The captions of the side windows the main window opens.
+    static QStringList sideWindowCaptions();
+    // The side window with that caption, built now if its button has not been pressed yet, but not
+    // shown; null for a caption no side window has.
+    SideWindow* sideWindow(const QString& caption);
 
     // Shows the window, restores it when minimised and brings it to the front.
     void bringToFront();
@@ -50,6 +60,7 @@ private:
     std::array<std::vector<QWidget*>, 9> m_holders;
     std::array<std::vector<PageView*>, 9> m_pages;
     ScriptPane* m_scriptPane = nullptr;
+    SideWindowSlot<RouteTableWindow> m_routeTable{this};
     bool m_exitConfirmed = false;
 };
 

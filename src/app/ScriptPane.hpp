@@ -1,6 +1,7 @@
 #pragma once
-// The main window's script editor: the one place every generate button writes to. A line-number
-// gutter is painted beside the text; the file and text actions around the pane act on its content.
+// A script editor: the main window's pane, which every page's generate button writes to, and the
+// own editor of a side window. A line-number gutter is painted beside the text; the file and text
+// actions around the editor act on its content.
 #include <QPlainTextEdit>
 #include <string>
 #include <string_view>

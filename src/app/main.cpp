@@ -4,6 +4,7 @@
 //                                              render the main window with tree item N to a PNG,
 //                                              its page first filled from a form file
 //                                              (as `vorlix-cli generate --form` reads it)
+//   vorlix --screenshot FILE --window CAPTION  render the side window of that caption to a PNG
 //   vorlix --smoke                             show the main window, process pending events, end
 #include <QApplication>
 #include <QCommandLineParser>
@@ -28,6 +29,16 @@ constexpr int kUsageError = 2;
 int fail(const QString& message, int code) {
     std::fprintf(stderr, "vorlix: %s\n", message.toLocal8Bit().constData());
     return code;
+}
+
+// Lays the window out and paints it as on screen, without it appearing there, and saves the picture.
+int saveScreenshot(QWidget* window, const QString& file) {
+    window->setAttribute(Qt::WA_DontShowOnScreen);
+    window->show();
+    QApplication::processEvents();
+    const QPixmap image = window->grab();
+    if (!image.save(file, "PNG")) return fail(QStringLiteral("cannot write %1").arg(file), 1);
+    return 0;
 }
 
 // Sets the controls of the page that tree item `treeItem` shows to the values of a JSON form file
@@ -61,10 +72,17 @@ int takeScreenshot(const QString& file, int treeItem, const QString& formFile) {
     window.selectTreeItem(treeItem);
     if (!formFile.isEmpty())
         if (const std::optional<QString> error = fillPage(window, treeItem, formFile)) return fail(*error, kUsageError);
-    QApplication::processEvents();
-    const QPixmap image = window.grab();
-    if (!image.save(file, "PNG")) return fail(QStringLiteral("cannot write %1").arg(file), 1);
-    return 0;
+    return saveScreenshot(&window, file);
+}
+
+int takeSideWindowScreenshot(const QString& file, const QString& caption) {
+    vorlix::MainWindow window;
+    QWidget* side = window.sideWindow(caption);
+    if (side == nullptr)
+        return fail(QStringLiteral("no side window \"%1\"; there are: %2")
+                        .arg(caption, vorlix::MainWindow::sideWindowCaptions().join(QStringLiteral(", "))),
+                    kUsageError);
+    return saveScreenshot(side, file);
 }
 
 }  // namespace
@@ -88,13 +106,21 @@ int main(int argc, char** argv) {
         QStringLiteral("file"));
     const QCommandLineOption smoke(QStringLiteral("smoke"),
                                    QStringLiteral("Show the main window, process pending events and exit."));
-    parser.addOptions({screenshot, treeItem, form, smoke});
+    const QCommandLineOption sideWindow(QStringLiteral("window"),
+                                        QStringLiteral("With --screenshot: render the side window <caption> instead."),
+                                        QStringLiteral("caption"));
+    parser.addOptions({screenshot, treeItem, form, sideWindow, smoke});
     if (!parser.parse(QApplication::arguments())) return fail(parser.errorText(), kUsageError);
     if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
     if (!parser.positionalArguments().isEmpty())
         return fail(QStringLiteral("unexpected argument %1").arg(parser.positionalArguments().constFirst()),
                     kUsageError);
 
+    if (parser.isSet(screenshot) && parser.isSet(sideWindow)) {
+        if (parser.isSet(treeItem))
+            return fail(QStringLiteral("--tree-item and --window exclude each other"), kUsageError);
+        return takeSideWindowScreenshot(parser.value(screenshot), parser.value(sideWindow));
+    }
     if (parser.isSet(screenshot)) {
         bool ok = false;
         const int item = parser.value(treeItem).toInt(&ok);
@@ -107,6 +133,7 @@ int main(int argc, char** argv) {
     }
     if (parser.isSet(treeItem)) return fail(QStringLiteral("--tree-item goes with --screenshot"), kUsageError);
     if (parser.isSet(form)) return fail(QStringLiteral("--form goes with --screenshot"), kUsageError);
+    if (parser.isSet(sideWindow)) return fail(QStringLiteral("--window goes with --screenshot"), kUsageError);
 
     const bool smokeRun = parser.isSet(smoke);
     vorlix::SingleInstance instance(vorlix::SingleInstance::defaultServerName());

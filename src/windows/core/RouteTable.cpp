@@ -20,12 +20,16 @@ constexpr const char* kFromList = "路由表里的地址,自动分配";
 constexpr const char* kWelcome =
     "欢迎使用路由表生成器！\r\n"
     "\r\n"
-    "1. 在“运营商列表”里选择一个运营商，点“IP列表生成”可以查看它的全部地址段。\r\n"
-    "2. 选择输出方式 ip-route、ip-route-rule 或 ip-firewall-address list，填好对应页面的参数"
-    "（* 为必填项目），点“带参数生成”。\r\n"
-    "3. 用“复制内容”或“内容另存为”取走脚本，粘贴到 RouterOS 终端里执行。\r\n"
+    "1. 在“运营商列表”里选择一个运营商，\r\n"
+    "   点“IP列表生成”可以查看它的全部地址段。\r\n"
+    "2. 选择输出方式 ip-route、ip-route-rule 或\r\n"
+    "   ip-firewall-address list，填好对应页面的参数\r\n"
+    "   （* 为必填项目），点“带参数生成”。\r\n"
+    "3. 用“复制内容”或“内容另存为”取走脚本，\r\n"
+    "   粘贴到 RouterOS 终端里执行。\r\n"
     "\r\n"
-    "使用中遇到问题或有好的建议，欢迎到项目主页提交问题报告。";
+    "使用中遇到问题或有好的建议，\r\n"
+    "欢迎到项目主页提交问题报告。";
 
 // The carrier buttons in the order they are tested; when none of them is checked the list is
 // all_china, whose own button therefore needs no entry here.
@@ -59,9 +63,13 @@ const PageSpec& route_table_window_spec() {
         PageSpec page{.caption = std::string(kRouteTableWindow), .window = std::string(kRouteTableWindow)};
         auto& c = page.controls;
         c.push_back(group_box(kCarriers, "运营商列表"));
-        for (const CarrierButton& b : kCarrierButtons)
-            c.push_back(radio_button(b.name, b.caption, b.list == IspList::telecom).in(kCarriers));
-        c.push_back(radio_button(kAllChinaButton, "中国ip", false).in(kCarriers));
+        // Three carriers to a row.
+        for (std::size_t i = 0; i < kCarrierButtons.size(); ++i) {
+            const CarrierButton& b = kCarrierButtons[i];
+            ControlSpec radio = radio_button(b.name, b.caption, b.list == IspList::telecom).in(kCarriers);
+            c.push_back(i % 3 == 0 ? std::move(radio) : std::move(radio).beside());
+        }
+        c.push_back(radio_button(kAllChinaButton, "中国ip", false).in(kCarriers).beside());
         c.push_back(button("按钮_生成", "IP列表生成"));
         c.push_back(radio_button("单选框_route", "ip-route", true).radios(kModes));
         c.push_back(radio_button("单选框_rule", "ip-route-rule", false).radios(kModes).beside());
