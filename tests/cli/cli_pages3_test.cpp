@@ -1,10 +1,9 @@
 // End-to-end runs of vorlix-cli on the system maintenance and PPPoE account pages: a seed repeats a
 // batch, --now names the dated backups, and saving the accounts goes to the data directory.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
+#include "cli_runner.hpp"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -12,21 +11,8 @@
 
 namespace {
 
-struct CliRun {
-    int code = -1;
-    std::string out, err;
-};
-
-std::string read_file(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string shell_quote(const std::string& s) {
-    std::string out = "'";
-    for (const char c : s) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return out + "'";
-}
+using vorlix::test::CliRun;
+using vorlix::test::read_file;
 
 std::filesystem::path scratch() {
     return std::filesystem::temp_directory_path() / ("vorlix-cli-pages3-" + std::to_string(::getpid()));
@@ -35,18 +21,7 @@ std::filesystem::path scratch() {
 // Runs vorlix-cli with its data directory at `data_dir`.
 CliRun cli(std::initializer_list<std::string> args, const std::filesystem::path& data_dir = scratch() / "data") {
     std::filesystem::create_directories(scratch());
-    std::string cmd = "VORLIX_DATA_DIR=" + shell_quote(data_dir.string()) + " " + shell_quote(VORLIX_CLI_PATH);
-    for (const std::string& a : args) cmd += " " + shell_quote(a);
-    cmd += " 2>" + shell_quote((scratch() / "err").string());
-    CliRun r;
-    FILE* p = ::popen(cmd.c_str(), "r");
-    std::array<char, 4096> buf{};
-    std::size_t n;
-    while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) r.out.append(buf.data(), n);
-    const int status = ::pclose(p);
-    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.err = read_file(scratch() / "err");
-    return r;
+    return vorlix::test::cli(args, data_dir);
 }
 
 class CliPages : public ::testing::Test {

@@ -1,53 +1,22 @@
 // End-to-end runs of the built vorlix-cli for the carrier lists, the dual-line page and the
 // route-table window.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 
+#include "cli_runner.hpp"
 #include "script/isp_lists.hpp"
 #include "script/text.hpp"
 
 namespace vorlix {
 namespace {
 
-struct CliRun {
-    int code = -1;
-    std::string out, err;
-};
-
-std::string read_file(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string shell_quote(const std::string& s) {
-    std::string out = "'";
-    for (const char c : s) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return out + "'";
-}
-
-CliRun cli(std::initializer_list<std::string> args) {
-    const auto dir = std::filesystem::temp_directory_path() / ("vorlix-isp-cli-test-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
-    std::string cmd = shell_quote(VORLIX_CLI_PATH);
-    for (const std::string& a : args) cmd += " " + shell_quote(a);
-    cmd += " 2>" + shell_quote((dir / "err").string());
-    CliRun r;
-    FILE* p = ::popen(cmd.c_str(), "r");
-    std::array<char, 4096> buf{};
-    std::size_t n;
-    while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) r.out.append(buf.data(), n);
-    const int status = ::pclose(p);
-    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.err = read_file(dir / "err");
-    return r;
-}
+using test::cli;
+using test::CliRun;
+using test::read_file;
 
 TEST(IspCli, PrintsEachListExactlyAsStored) {
     for (const IspList list : kIspLists) {

@@ -1,56 +1,26 @@
 // End-to-end runs of the built vorlix-cli on the multi-line WAN pages: rows given with --row or in a
 // --form file give the same bytes as the generators.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 
+#include "cli_runner.hpp"
 #include "generators/wan/LoadBalance.hpp"
 #include "generators/wan/SplitRouting.hpp"
 
 namespace {
 
-struct CliRun {
-    int code = -1;
-    std::string out, err;
-};
-
-std::string read_file(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string shell_quote(const std::string& s) {
-    std::string out = "'";
-    for (const char c : s) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return out + "'";
-}
+using vorlix::test::cli;
+using vorlix::test::CliRun;
+using vorlix::test::read_file;
 
 std::filesystem::path scratch_dir() {
     const auto dir = std::filesystem::temp_directory_path() / ("vorlix-wan-cli-test-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     return dir;
-}
-
-CliRun cli(std::initializer_list<std::string> args) {
-    const auto dir = scratch_dir();
-    std::string cmd = shell_quote(VORLIX_CLI_PATH);
-    for (const std::string& a : args) cmd += " " + shell_quote(a);
-    cmd += " 2>" + shell_quote((dir / "err").string());
-    CliRun r;
-    FILE* p = ::popen(cmd.c_str(), "r");
-    std::array<char, 4096> buf{};
-    std::size_t n;
-    while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) r.out.append(buf.data(), n);
-    const int status = ::pclose(p);
-    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.err = read_file(dir / "err");
-    return r;
 }
 
 vorlix::LoadBalanceFields load_defaults(vorlix::Rows rows) {
