@@ -2,21 +2,15 @@
 
 #include "forms/registry.hpp"
 #include "generators/pppoe/PppoeServer.hpp"
+#include "support/press.hpp"
 
 namespace vorlix {
 namespace {
 
-using Sets = std::vector<std::pair<std::string, std::string>>;
+using test::Sets;
 
 std::string press(const Sets& sets = {}) {
-    const ButtonRef ref = registry().find("按钮_21生成");
-    EXPECT_NE(ref.binding, nullptr);
-    if (ref.binding == nullptr) return {};
-    Form form = Form::defaults(*ref.page->spec);
-    for (const auto& [name, value] : sets) EXPECT_FALSE(set_control(*ref.page->spec, form, name, value)) << name;
-    SeededRandom random(1);
-    Env env{random, {2016, 3, 5, 7, 8, 9}, ""};
-    return ref.binding->run(form, env).script.value_or("<no script>");
+    return test::press("按钮_21生成", sets);
 }
 
 constexpr std::string_view kPool = "/ip pool add name=pppoe_pool ranges=10.10.10.2-10.10.10.254\r\n";

@@ -2,25 +2,13 @@
 
 #include "forms/registry.hpp"
 #include "generators/system/SystemMaintenance.hpp"
+#include "support/press.hpp"
 
 namespace vorlix {
 namespace {
 
-using Sets = std::vector<std::pair<std::string, std::string>>;
-
-// Presses a button of its page with the defaults changed by `sets`, on 5 March 2016.
-std::string press(const std::string& button, const Sets& sets = {}) {
-    const ButtonRef ref = registry().find(button);
-    EXPECT_NE(ref.binding, nullptr) << button;
-    if (ref.binding == nullptr) return {};
-    Form form = Form::defaults(*ref.page->spec);
-    for (const auto& [name, value] : sets) EXPECT_FALSE(set_control(*ref.page->spec, form, name, value)) << name;
-    SeededRandom random(1);
-    Env env{random, {2016, 3, 5, 7, 8, 9}, ""};
-    const Outcome o = ref.binding->run(form, env);
-    EXPECT_FALSE(o.message);
-    return o.script.value_or("<no script>");
-}
+using test::press;
+using test::Sets;
 
 TEST(SystemMaintenance, ScheduleAndTimeButtonsWriteTheirWholeText) {
     EXPECT_EQ(press("按钮_03删除连接"),

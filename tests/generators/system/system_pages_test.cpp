@@ -3,18 +3,13 @@
 #include "forms/registry.hpp"
 #include "generators/system/AdminAccount.hpp"
 #include "generators/system/ScheduledReboot.hpp"
+#include "support/press.hpp"
 
 namespace vorlix {
 namespace {
 
-Outcome press(const std::string& button, const std::vector<std::pair<std::string, std::string>>& sets = {}) {
-    const ButtonRef ref = registry().find(button);
-    EXPECT_NE(ref.binding, nullptr) << button;
-    Form form = Form::defaults(*ref.page->spec);
-    for (const auto& [name, value] : sets) EXPECT_FALSE(set_control(*ref.page->spec, form, name, value)) << name;
-    SeededRandom random(1);
-    Env env{random, {2016, 3, 5, 7, 8, 9}, ""};
-    return ref.binding->run(form, env);
+Outcome press(const std::string& button, const test::Sets& sets = {}) {
+    return test::press_outcome(button, sets);
 }
 
 TEST(AdminAccount, DefaultsGiveOneLine) {

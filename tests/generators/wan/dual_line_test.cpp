@@ -4,6 +4,7 @@
 #include "generators/wan/DualLineTelecomNetcom.hpp"
 #include "script/isp_lists.hpp"
 #include "script/text.hpp"
+#include "support/press.hpp"
 
 namespace vorlix {
 namespace {
@@ -14,17 +15,7 @@ std::string lines(std::initializer_list<std::string_view> parts) {
     return out;
 }
 
-std::string press(const std::string& button, const std::vector<std::pair<std::string, std::string>>& sets = {}) {
-    const ButtonRef ref = registry().find(button);
-    EXPECT_NE(ref.binding, nullptr) << button;
-    Form form = Form::defaults(*ref.page->spec);
-    for (const auto& [name, value] : sets) EXPECT_FALSE(set_control(*ref.page->spec, form, name, value)) << name;
-    SeededRandom random(1);
-    Env env{random, {2016, 3, 5, 7, 8, 9}, ""};
-    const Outcome o = ref.binding->run(form, env);
-    EXPECT_FALSE(o.message);
-    return o.script.value_or("");
-}
+using test::press;
 
 const std::string kDefaultSetup = lines({
     "/ip address add address=192.168.0.254/24 interface=ether4 comment=\"Lan\"",

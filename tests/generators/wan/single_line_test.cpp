@@ -3,22 +3,13 @@
 #include "forms/registry.hpp"
 #include "generators/wan/SingleLinePppoe.hpp"
 #include "generators/wan/SingleLineStatic.hpp"
+#include "support/press.hpp"
 
 namespace vorlix {
 namespace {
 
-using Sets = std::vector<std::pair<std::string, std::string>>;
-
-std::string press(const std::string& button, const Sets& sets = {}) {
-    const ButtonRef ref = registry().find(button);
-    EXPECT_NE(ref.binding, nullptr) << button;
-    if (ref.binding == nullptr) return {};
-    Form form = Form::defaults(*ref.page->spec);
-    for (const auto& [name, value] : sets) EXPECT_FALSE(set_control(*ref.page->spec, form, name, value)) << name;
-    SeededRandom random(1);
-    Env env{random, {2016, 3, 5, 7, 8, 9}, ""};
-    return ref.binding->run(form, env).script.value_or("<no script>");
-}
+using test::press;
+using test::Sets;
 
 // The n-th line (from 0) of a script.
 std::string line_of(const std::string& script, int n) {
