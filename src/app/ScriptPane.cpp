@@ -193,6 +193,17 @@ bool ScriptPane::saveTo(const QString& path) {
 
 void ScriptPane::openFile(const QString& path) {
     QFile file(path);
+    // A script is kilobytes; a file this large was dropped by mistake (an image, an archive). Reading
+    // it would freeze the window and throw away what the pane holds, so it is refused instead.
+    constexpr qint64 kLargestScript = 32 * 1024 * 1024;
+    if (file.size() > kLargestScript) {
+        showMessage({.text = QStringLiteral("文件太大(超过32MB),不是脚本文件,未打开:\n%1")
+                                 .arg(QDir::toNativeSeparators(path))
+                                 .toStdString(),
+                     .icon = kIconWarning},
+                    window());
+        return;
+    }
     QByteArray bytes;
     if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
     setScript(decode_dropped_file(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));

@@ -234,6 +234,19 @@ TEST_F(ScriptPaneTest, DroppedFilesAreDecoded) {
     EXPECT_EQ(pane.script(), "/ip dns set servers=1.1.1.1");
 }
 
+TEST_F(ScriptPaneTest, AHugeDroppedFileIsRefusedAndThePaneKept) {
+    test::MessageRecorder messages;
+    pane.setScript("/system reboot");
+    const QString file = path("disk.img");
+    writeFile(file, "x");
+    ASSERT_TRUE(QFile::resize(file, 33 * 1024 * 1024));  // sparse: no disk space taken
+    pane.openFile(file);
+    EXPECT_EQ(pane.script(), "/system reboot");
+    ASSERT_EQ(messages.seen.size(), 1u);
+    EXPECT_EQ(messages.seen[0].icon, kIconWarning);
+    EXPECT_NE(messages.seen[0].text.find("disk.img"), std::string::npos);
+}
+
 TEST_F(ScriptPaneTest, CopyPutsTheTextOnTheClipboardAndSaysSo) {
     test::MessageRecorder messages;
     pane.setScript("/system reboot\r\n/system shutdown");
