@@ -109,13 +109,19 @@ struct GenerateOptions {
     std::optional<std::uint32_t> seed;
 };
 
-std::string updates_text(const std::vector<ControlUpdate>& updates) {
+// What a press changed on its page, one control a line, each value in the form --set takes.
+std::string updates_text(const PageSpec& page, const std::vector<ControlUpdate>& updates) {
     std::string out;
     for (const ControlUpdate& u : updates) {
-        if (!u.value.rows.empty())
-            out += u.name + "\t" + nlohmann::json(u.value.rows).dump();
+        const ControlSpec* c = page.find(u.name);
+        const ControlKind kind = c != nullptr ? c->kind : ControlKind::edit;
+        out += u.name + "\t";
+        if (kind == ControlKind::line_list)
+            out += nlohmann::json(u.value.rows).dump();
+        else if (kind == ControlKind::check_box || kind == ControlKind::radio_button)
+            out += u.value.checked ? "1" : "0";
         else
-            out += u.name + "\t" + one_line(u.value.text);
+            out += one_line(u.value.text);
         if (u.enabled) out += *u.enabled ? "\tenabled" : "\tdisabled";
         out += "\n";
     }
@@ -178,7 +184,7 @@ int cmd_generate(const GenerateOptions& o) {
         std::cerr << outcome.message->text << "\n";
         return kRefused;
     }
-    std::string bytes = outcome.script ? *outcome.script : updates_text(outcome.updates);
+    std::string bytes = outcome.script ? *outcome.script : updates_text(page, outcome.updates);
     if (o.encoding == "gbk") bytes = utf8_to_gbk(bytes);
     if (outcome.message) std::cerr << outcome.message->text << "\n";
     if (o.output.empty()) {
