@@ -1,13 +1,16 @@
 #include "generators/pppoe/PppoeAccounts.hpp"
 
+#ifndef _WIN32
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 
 #include "script/encoding.hpp"
@@ -177,6 +180,19 @@ namespace {
 
 // Appends bytes to a file that only its owner may read, creating it (and its folder) when needed.
 // Returns what went wrong, or nothing.
+#ifdef _WIN32
+// The data directory lies in the user's own profile, which Windows keeps private to the user.
+std::optional<std::string> append_private(const std::string& path, std::string_view bytes) {
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
+    if (ec) return ec.message();
+    std::ofstream out(std::filesystem::u8path(path), std::ios::binary | std::ios::app);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) return std::string("写入失败");
+    return std::nullopt;
+}
+#else
 std::optional<std::string> append_private(const std::string& path, std::string_view bytes) {
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
@@ -198,6 +214,8 @@ std::optional<std::string> append_private(const std::string& path, std::string_v
     if (::close(fd) != 0 && !error) error = std::strerror(errno);
     return error;
 }
+
+#endif
 
 RandomTextRule rule_of(const Form& form, const char* digits, const char* letters, const char* letter_case) {
     return {form.checked(digits), form.checked(letters), form.index(letter_case)};
