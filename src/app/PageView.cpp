@@ -36,11 +36,6 @@ std::vector<ButtonBinding> registeredBindings(const PageSpec& spec) {
 }
 
 // One random source for every press, seeded from the operating system once.
-RandomSource& pressRandom() {
-    static SeededRandom random;
-    return random;
-}
-
 // Controls that take the whole width of their row instead of sitting in the field column.
 bool spansRow(ControlKind kind) {
     return kind == ControlKind::label || kind == ControlKind::hyperlink || kind == ControlKind::multi_line_edit ||
@@ -429,7 +424,7 @@ void PageView::run(const ButtonBinding& binding) {
     // Whatever goes wrong in a binding ends here, as a message, never in the event loop.
     try {
         const Form form = collect();
-        Env env{pressRandom(), local_now(), data_dir()};
+        Env env{m_random, local_now(), data_dir()};
         deliver(binding.run(form, env));
     } catch (const std::exception& e) {
         showMessage({.text = std::string("操作失败: ") + e.what(), .icon = kIconError}, window());

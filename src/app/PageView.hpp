@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "forms/registry.hpp"
+#include "script/random.hpp"
 
 class QButtonGroup;
 class QFormLayout;
@@ -51,6 +52,7 @@ private:
 
     const PageSpec& m_spec;
     std::vector<ButtonBinding> m_bindings;
+    SeededRandom m_random;  // seeded by the operating system: generated names and passwords
     std::map<std::string, QWidget*, std::less<>> m_controls;
     std::map<std::string, QButtonGroup*, std::less<>> m_radioSets;
     bool m_applying = false;
