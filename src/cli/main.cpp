@@ -1,6 +1,15 @@
 // vorlix-cli: every generate button of Vorlix, without a window.
 #include <CLI/CLI.hpp>
 
+#ifdef _WIN32
+#include <windows.h>
+// windows.h first: shellapi.h needs its types.
+#include <shellapi.h>
+// _setmode
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -206,10 +215,40 @@ std::string bytes_of(const std::string& text, bool utf8) {
     return utf8 ? text : utf8_to_gbk(text);
 }
 
+// The arguments as UTF-8. Windows hands a program its arguments in the ANSI code page, where a
+// Chinese control name such as 按钮_01生成 may not survive; its wide command line holds them whole.
+std::vector<std::string> utf8_arguments(int argc, char** argv) {
+#ifdef _WIN32
+    int count = 0;
+    LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (wide != nullptr) {
+        std::vector<std::string> args;
+        for (int i = 0; i < count; ++i) {
+            const int n = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+            std::string a(static_cast<std::size_t>(n > 0 ? n - 1 : 0), '\0');
+            if (n > 1) WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, a.data(), n, nullptr, nullptr);
+            args.push_back(std::move(a));
+        }
+        LocalFree(wide);
+        return args;
+    }
+#endif
+    return {argv, argv + argc};
+}
+
 }  // namespace
 }  // namespace vorlix
 
-int main(int argc, char** argv) {
+int main(int raw_argc, char** raw_argv) {
+#ifdef _WIN32
+    // Scripts go out byte for byte: without this, Windows would turn each LF of a CR LF into CR LF.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    const std::vector<std::string> arguments = vorlix::utf8_arguments(raw_argc, raw_argv);
+    std::vector<const char*> argument_pointers;
+    for (const std::string& a : arguments) argument_pointers.push_back(a.c_str());
+    const int argc = static_cast<int>(argument_pointers.size());
+    const char* const* argv = argument_pointers.data();
     using namespace vorlix;
     CLI::App app{"vorlix-cli: RouterOS scripts from Vorlix's pages, without a window"};
     app.require_subcommand(1);

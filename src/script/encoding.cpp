@@ -1,8 +1,12 @@
 #include "script/encoding.hpp"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <iconv.h>
 
 #include <cerrno>
+#endif
 
 namespace vorlix {
 namespace {
@@ -34,6 +38,26 @@ std::size_t utf8_sequence_length(std::string_view s) {
     return n;
 }
 
+#ifdef _WIN32
+// Windows has no iconv; its own code-page functions do the same work.
+std::wstring widen(UINT code_page, std::string_view in) {
+    if (in.empty()) return {};
+    const int n = MultiByteToWideChar(code_page, 0, in.data(), static_cast<int>(in.size()), nullptr, 0);
+    std::wstring out(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(code_page, 0, in.data(), static_cast<int>(in.size()), out.data(), n);
+    return out;
+}
+
+std::string narrow(UINT code_page, std::wstring_view in) {
+    if (in.empty()) return {};
+    const char* unmappable = code_page == CP_UTF8 ? nullptr : "?";
+    const int n =
+        WideCharToMultiByte(code_page, 0, in.data(), static_cast<int>(in.size()), nullptr, 0, unmappable, nullptr);
+    std::string out(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(code_page, 0, in.data(), static_cast<int>(in.size()), out.data(), n, unmappable, nullptr);
+    return out;
+}
+#else
 // Converts with iconv, replacing each unconvertible input unit (its length given by `unit`) by
 // `replacement` and going on.
 template <typename UnitLength>
@@ -66,7 +90,31 @@ std::string convert(const char* to, const char* from, std::string_view in, std::
     return out;
 }
 
+#endif
+
 }  // namespace
+
+#ifdef _WIN32
+std::string utf8_to_gbk(std::string_view utf8) {
+    // Valid runs are converted whole; each malformed byte becomes "?", as on the other systems.
+    std::string out;
+    while (!utf8.empty()) {
+        std::size_t run = 0;
+        for (std::size_t n; run < utf8.size() && (n = utf8_sequence_length(utf8.substr(run))) != 0;) run += n;
+        out += narrow(936, widen(CP_UTF8, utf8.substr(0, run)));
+        utf8.remove_prefix(run);
+        if (!utf8.empty()) {
+            out += '?';
+            utf8.remove_prefix(1);
+        }
+    }
+    return out;
+}
+
+std::string gbk_to_utf8(std::string_view gbk) {
+    return narrow(CP_UTF8, widen(936, gbk));
+}
+#else
 
 std::string utf8_to_gbk(std::string_view utf8) {
     return convert("CP936", "UTF-8", utf8, "?", [](std::string_view s) {
@@ -83,6 +131,8 @@ std::string gbk_to_utf8(std::string_view gbk) {
         return std::size_t{1};
     });
 }
+
+#endif
 
 bool is_valid_utf8(std::string_view bytes) {
     while (!bytes.empty()) {
