@@ -2,12 +2,27 @@
 
 #include <cstdlib>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace vorlix {
 namespace {
 
 std::string env(const char* name) {
+#ifdef _WIN32
+    // The wide environment, as UTF-8: a profile path may hold characters outside the ANSI code page.
+    const std::wstring wide_name(name, name + std::char_traits<char>::length(name));
+    const wchar_t* v = _wgetenv(wide_name.c_str());
+    if (v == nullptr) return {};
+    const int n = WideCharToMultiByte(CP_UTF8, 0, v, -1, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(n > 0 ? n - 1 : 0), '\0');
+    if (n > 1) WideCharToMultiByte(CP_UTF8, 0, v, -1, out.data(), n, nullptr, nullptr);
+    return out;
+#else
     const char* v = std::getenv(name);
     return v == nullptr ? std::string() : std::string(v);
+#endif
 }
 
 }  // namespace

@@ -183,10 +183,11 @@ namespace {
 #ifdef _WIN32
 // The data directory lies in the user's own profile, which Windows keeps private to the user.
 std::optional<std::string> append_private(const std::string& path, std::string_view bytes) {
+    const std::filesystem::path file = std::filesystem::u8path(path);  // the path is UTF-8, not ANSI
     std::error_code ec;
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
+    std::filesystem::create_directories(file.parent_path(), ec);
     if (ec) return ec.message();
-    std::ofstream out(std::filesystem::u8path(path), std::ios::binary | std::ios::app);
+    std::ofstream out(file, std::ios::binary | std::ios::app);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
     if (!out) return std::string("写入失败");
