@@ -173,7 +173,9 @@ Result generate_pppoe_batch(const PppoeBatchFields& f, RandomSource& random, std
 }
 
 std::string account_log_path(std::string_view data_dir, const DateTime& now) {
-    return (std::filesystem::path(data_dir) / "log" / ("pppoe_" + 时间_到文本(now, 1, 3) + ".txt")).string();
+    // Joined as UTF-8 text: std::filesystem::path would read the text in the ANSI code page on Windows.
+    // Every system takes "/" as a separator.
+    return std::string(data_dir) + "/log/pppoe_" + 时间_到文本(now, 1, 3) + ".txt";
 }
 
 namespace {
