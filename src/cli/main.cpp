@@ -126,7 +126,7 @@ std::string updates_text(const PageSpec& page, const std::vector<ControlUpdate>&
         const ControlKind kind = c != nullptr ? c->kind : ControlKind::edit;
         out += u.name + "\t";
         if (kind == ControlKind::line_list)
-            out += nlohmann::json(u.value.rows).dump();
+            out += nlohmann::json(u.value.rows).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
         else if (kind == ControlKind::check_box || kind == ControlKind::radio_button)
             out += u.value.checked ? "1" : "0";
         else
@@ -239,17 +239,10 @@ std::vector<std::string> utf8_arguments(int argc, char** argv) {
 }  // namespace
 }  // namespace vorlix
 
-int main(int raw_argc, char** raw_argv) {
-#ifdef _WIN32
-    // Scripts go out byte for byte: without this, Windows would turn each LF of a CR LF into CR LF.
-    _setmode(_fileno(stdout), _O_BINARY);
-#endif
-    const std::vector<std::string> arguments = vorlix::utf8_arguments(raw_argc, raw_argv);
-    std::vector<const char*> argument_pointers;
-    for (const std::string& a : arguments) argument_pointers.push_back(a.c_str());
-    const int argc = static_cast<int>(argument_pointers.size());
-    const char* const* argv = argument_pointers.data();
-    using namespace vorlix;
+namespace vorlix {
+namespace {
+
+int run(int argc, const char* const* argv) {
     CLI::App app{"vorlix-cli: RouterOS scripts from Vorlix's pages, without a window"};
     app.require_subcommand(1);
 
@@ -323,4 +316,25 @@ int main(int raw_argc, char** raw_argv) {
     }
     write_stdout(ros_date(date_text) + "\n");
     return kOk;
+}
+
+}  // namespace
+}  // namespace vorlix
+
+int main(int raw_argc, char** raw_argv) {
+#ifdef _WIN32
+    // Scripts go out byte for byte: without this, Windows would turn each LF of a CR LF into CR LF.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    // Nothing is expected to throw past here; if something does, say so instead of aborting.
+    try {
+        const std::vector<std::string> arguments = vorlix::utf8_arguments(raw_argc, raw_argv);
+        std::vector<const char*> pointers;
+        pointers.reserve(arguments.size());
+        for (const std::string& a : arguments) pointers.push_back(a.c_str());
+        return vorlix::run(static_cast<int>(pointers.size()), pointers.data());
+    } catch (const std::exception& e) {
+        std::cerr << "vorlix-cli: internal error: " << e.what() << "\n";
+        return 1;
+    }
 }

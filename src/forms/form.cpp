@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "script/encoding.hpp"
 #include "script/text.hpp"
 
 namespace vorlix {
@@ -144,6 +145,8 @@ std::optional<std::string> set_control(const PageSpec& page, Form& form, std::st
     std::string error;
     const ControlSpec* c = input_control(page, name, error);
     if (c == nullptr) return error;
+    // Text inside the program is UTF-8; bytes in another encoding would reach the script garbled.
+    if (!is_valid_utf8(value)) return "the value of " + c->name + " is not UTF-8 text";
     switch (c->kind) {
         case ControlKind::check_box:
         case ControlKind::radio_button:

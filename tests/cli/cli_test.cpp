@@ -42,6 +42,7 @@ TEST(Cli, UsageErrorsExitTwoAndSayWhatWasWrong) {
         {{"generate", "按钮_01生成", "--now", "2015-13-01T00:00:00"}, "--now"},
         {{"generate", "按钮_01生成", "--encoding", "latin1"}, "encoding"},
         {{"show", "nothing"}, "nothing"},
+        {{"generate", "按钮_15添加账号", "--set", "编辑框_15配置账号=\xff"}, "UTF-8"},  // not text: no crash
         {{"frobnicate"}, "frobnicate"},
     };
     for (const Case& c : cases) {
