@@ -28,27 +28,17 @@ Rows pppoe_rows(int n, bool with_range) {
     return rows;
 }
 
+// The page's start values, with these rows in its list.
 vorlix::LoadBalanceFields load_fields(Rows rows) {
-    return {.lan = "ether1",
-            .lan_address = "192.168.0.254",
-            .lan_prefix = "24",
-            .dns1 = "218.85.152.99",
-            .dns2 = "218.85.157.99",
-            .mss = "1440",
-            .classifier = 0,
-            .lines = std::move(rows)};
+    vorlix::LoadBalanceFields f = vorlix::pppoe_load_fields(vorlix::Form::defaults(vorlix::pppoe_load_page_spec()));
+    f.lines = std::move(rows);
+    return f;
 }
 
 vorlix::SplitRoutingFields split_fields(Rows rows) {
-    return {.lan = "ether1",
-            .lan_address = "192.168.0.254",
-            .lan_prefix = "24",
-            .network = "192.168.0.0",
-            .network_prefix = "16",
-            .dns1 = "218.85.152.99",
-            .dns2 = "218.85.157.99",
-            .mss = "1440",
-            .lines = std::move(rows)};
+    vorlix::SplitRoutingFields f = vorlix::fixed_split_fields(vorlix::Form::defaults(vorlix::fixed_split_page_spec()));
+    f.lines = std::move(rows);
+    return f;
 }
 
 void BM_PccFixed64(benchmark::State& state) {

@@ -23,15 +23,11 @@ std::filesystem::path scratch_dir() {
     return dir;
 }
 
+// What the page's form holds at start, with these rows in its list.
 vorlix::LoadBalanceFields load_defaults(vorlix::Rows rows) {
-    return {.lan = "ether1",
-            .lan_address = "192.168.0.254",
-            .lan_prefix = "24",
-            .dns1 = "218.85.152.99",
-            .dns2 = "218.85.157.99",
-            .mss = "1440",
-            .classifier = 0,
-            .lines = std::move(rows)};
+    vorlix::LoadBalanceFields f = vorlix::fixed_load_fields(vorlix::Form::defaults(vorlix::fixed_load_page_spec()));
+    f.lines = std::move(rows);
+    return f;
 }
 
 TEST(WanCli, RowsGivenOnTheCommandLine) {

@@ -243,8 +243,6 @@ const PageSpec& pppoe_load_page_spec() {
     return kPage;
 }
 
-namespace {
-
 // The fixed-address page reads no MSS: its script has no change-mss rule.
 LoadBalanceFields fixed_load_fields(const Form& form) {
     return {
@@ -270,6 +268,8 @@ LoadBalanceFields pppoe_load_fields(const Form& form) {
         .lines = form.rows("超级列表框_15"),
     };
 }
+
+namespace {
 
 Outcome run_fixed_pcc(const Form& form, Env&) {
     return Outcome::from(generate_fixed_load(fixed_load_fields(form), Balancing::pcc));

@@ -41,6 +41,10 @@ Result generate_pppoe_load(const LoadBalanceFields& f, Balancing how);
 const LineListSpec& fixed_load_list();
 const LineListSpec& pppoe_load_list();
 
+// The inputs a press reads from the page's form.
+LoadBalanceFields fixed_load_fields(const Form& form);
+LoadBalanceFields pppoe_load_fields(const Form& form);
+
 const PageSpec& fixed_load_page_spec();
 const PageSpec& pppoe_load_page_spec();
 PageEntry fixed_load_page();

@@ -173,11 +173,22 @@ SplitRoutingFields split_fields(const Form& form, const std::string& p) {
     };
 }
 
+}  // namespace
+
+SplitRoutingFields fixed_split_fields(const Form& form) {
+    return split_fields(form, "14");
+}
+SplitRoutingFields pppoe_split_fields(const Form& form) {
+    return split_fields(form, "16");
+}
+
+namespace {
+
 Outcome run_fixed_split(const Form& form, Env&) {
-    return Outcome::from(generate_fixed_split(split_fields(form, "14")));
+    return Outcome::from(generate_fixed_split(fixed_split_fields(form)));
 }
 Outcome run_pppoe_split(const Form& form, Env&) {
-    return Outcome::from(generate_pppoe_split(split_fields(form, "16")));
+    return Outcome::from(generate_pppoe_split(pppoe_split_fields(form)));
 }
 
 }  // namespace

@@ -29,6 +29,10 @@ Result generate_pppoe_split(const SplitRoutingFields& f);
 const LineListSpec& fixed_split_list();
 const LineListSpec& pppoe_split_list();
 
+// The inputs a press reads from the page's form.
+SplitRoutingFields fixed_split_fields(const Form& form);
+SplitRoutingFields pppoe_split_fields(const Form& form);
+
 const PageSpec& fixed_split_page_spec();
 const PageSpec& pppoe_split_page_spec();
 PageEntry fixed_split_page();
