@@ -22,7 +22,7 @@ add comment="" name=x11 regexp=\
     "^[bl]\0B(.\?.\?(mit-magic-cookie-1|xdm-authorization-1)|[\01\02]\0B)"
 add comment="" name=live365 regexp=\
     "^(get|post|head) [^\0D\0A]*\0D\0A([^\0D\0A]*\0D\0A)*host: ([-.a-z0-9]*\\.)\
-    \?(live365\\.com)|^\16\03.*[^-.a-z0-9]([-a-z0-9]+\\.)*(live365\\.com)"
+    \?(live365\\.com)[\0D:]|^\16\03.*[^-.a-z0-9]([-a-z0-9]+\\.)*(live365\\.com)"
 add comment="" name=rlogin regexp=\
     "^[a-z][-_.a-z0-9]*/(300|1200|2400|4800|9600|19200|38400|57600|115200)"
 add comment="" name=http regexp=\
@@ -124,14 +124,14 @@ add comment="" name=snmpmon regexp=\
     "^0.\?.\?\02\01[\01\03]\?\04.[ -~]*[\A0\A1\A5]"
 add comment="" name=qqlive regexp=\
     "^(get|post|head) [^\0D\0A]*\0D\0A([^\0D\0A]*\0D\0A)*host: ([-.a-z0-9]*\\.)\
-    \?(v\\.qq\\.com)|^\16\03.*[^-.a-z0-9]([-a-z0-9]+\\.)*(v\\.qq\\.com)"
+    \?(v\\.qq\\.com)[\0D:]|^\16\03.*[^-.a-z0-9]([-a-z0-9]+\\.)*(v\\.qq\\.com)"
 add comment="" name=pplive regexp=\
     "^(get|post|head) [^\0D\0A]*\0D\0A([^\0D\0A]*\0D\0A)*host: ([-.a-z0-9]*\\.)\
-    \?(pptv\\.com|pplive\\.com)|^\16\03.*[^-.a-z0-9]([-a-z0-9]+\\.)*(pptv\\.com\
-    |pplive\\.com)"
+    \?(pptv\\.com|pplive\\.com)[\0D:]|^\16\03.*[^-.a-z0-9]([-a-z0-9]+\\.)*(pptv\
+    \\.com|pplive\\.com)"
 add comment="" name=qqmusic regexp=\
     "^(get|post|head) [^\0D\0A]*\0D\0A([^\0D\0A]*\0D\0A)*host: ([-.a-z0-9]*\\.)\
-    \?(y\\.qq\\.com)|^\16\03.*[^-.a-z0-9]([-a-z0-9]+\\.)*(y\\.qq\\.com)"
+    \?(y\\.qq\\.com)[\0D:]|^\16\03.*[^-.a-z0-9]([-a-z0-9]+\\.)*(y\\.qq\\.com)"
 add comment="" name=zip regexp="^(get|head) [^ ]*\\.zip[ \?]"
 add comment="" name=rar regexp="^(get|head) [^ ]*\\.rar[ \?]"
 add comment="" name=exe regexp="^(get|head) [^ ]*\\.exe[ \?]"
@@ -164,25 +164,26 @@ add comment="" name=http_flash regexp=\
 add comment="" name=https regexp="^\16\03.*(\02h2|\08http/1\\.1)"
 add comment="" name=Qzone regexp=\
     "^(get|post|head) [^\0D\0A]*\0D\0A([^\0D\0A]*\0D\0A)*host: ([-.a-z0-9]*\\.)\
-    \?(qzone\\.qq\\.com)|^\16\03.*[^-.a-z0-9]([-a-z0-9]+\\.)*(qzone\\.qq\\.com)"
+    \?(qzone\\.qq\\.com)[\0D:]|^\16\03.*[^-.a-z0-9]([-a-z0-9]+\\.)*(qzone\\.qq\
+    \\.com)"
 add comment="" name=File regexp="\0D\0Acontent-disposition: *attachment"
 add comment="" name=Swf regexp="^(get|head) [^ ]*\\.swf[ \?]"
 add comment="" name=Tudou regexp=\
     "^(get|post|head) [^\0D\0A]*\0D\0A([^\0D\0A]*\0D\0A)*host: ([-.a-z0-9]*\\.)\
-    \?(tudou\\.com)|^\16\03.*[^-.a-z0-9]([-a-z0-9]+\\.)*(tudou\\.com)"
+    \?(tudou\\.com)[\0D:]|^\16\03.*[^-.a-z0-9]([-a-z0-9]+\\.)*(tudou\\.com)"
 add comment="" name=Youku regexp=\
     "^(get|post|head) [^\0D\0A]*\0D\0A([^\0D\0A]*\0D\0A)*host: ([-.a-z0-9]*\\.)\
-    \?(youku\\.com)|^\16\03.*[^-.a-z0-9]([-a-z0-9]+\\.)*(youku\\.com)"
+    \?(youku\\.com)[\0D:]|^\16\03.*[^-.a-z0-9]([-a-z0-9]+\\.)*(youku\\.com)"
 add comment="" name=Ku6 regexp=\
     "^(get|post|head) [^\0D\0A]*\0D\0A([^\0D\0A]*\0D\0A)*host: ([-.a-z0-9]*\\.)\
-    \?(ku6\\.com)|^\16\03.*[^-.a-z0-9]([-a-z0-9]+\\.)*(ku6\\.com)"
+    \?(ku6\\.com)[\0D:]|^\16\03.*[^-.a-z0-9]([-a-z0-9]+\\.)*(ku6\\.com)"
 add comment="" name=Qiyi regexp=\
     "^(get|post|head) [^\0D\0A]*\0D\0A([^\0D\0A]*\0D\0A)*host: ([-.a-z0-9]*\\.)\
-    \?(iqiyi\\.com|qiyi\\.com)|^\16\03.*[^-.a-z0-9]([-a-z0-9]+\\.)*(iqiyi\\.com\
-    |qiyi\\.com)"
+    \?(iqiyi\\.com|qiyi\\.com)[\0D:]|^\16\03.*[^-.a-z0-9]([-a-z0-9]+\\.)*(iqiyi\
+    \\.com|qiyi\\.com)"
 add comment="" name=Vod_mp3 regexp="^(get|head) [^ ]*\\.mp3[ \?]"
 add comment="" name=Kugou regexp=\
     "^(get|post|head) [^\0D\0A]*\0D\0A([^\0D\0A]*\0D\0A)*host: ([-.a-z0-9]*\\.)\
-    \?(kugou\\.com)|^\16\03.*[^-.a-z0-9]([-a-z0-9]+\\.)*(kugou\\.com)"
+    \?(kugou\\.com)[\0D:]|^\16\03.*[^-.a-z0-9]([-a-z0-9]+\\.)*(kugou\\.com)"
 add comment="" name=Jpg regexp="^(get|head) [^ ]*\\.jpe\?g[ \?]"
 add comment="" name=Htm regexp="^(get|head) [^ ]*\\.html\?[ \?]"

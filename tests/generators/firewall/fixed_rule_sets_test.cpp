@@ -26,7 +26,7 @@ TEST(FixedRuleSets, EachButtonGivesItsWholeScript) {
         std::string_view first, last;
     };
     const Case cases[] = {
-        {name::layer7_catalogue, 188, "/ip firewall layer7-protocol",
+        {name::layer7_catalogue, 189, "/ip firewall layer7-protocol",
          "add comment=\"\" name=Htm regexp=\"^(get|head) [^ ]*\\\\.html\\?[ \\?]\""},
         {name::block_thunder, 1,
          "/ip firewall filter add chain=forward content=\"octet-stream\" action=drop comment=\"Blockade Thunder "
