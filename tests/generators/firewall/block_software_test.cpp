@@ -36,16 +36,17 @@ TEST(BlockSoftware, EachButtonWritesItsRuleSetAndNothingElse) {
     EXPECT_FALSE(bound.count(std::string(name::recommended_firewall)));
 }
 
-// The recommended firewall's group, placed on a page of its own as the keyword page places it.
-TEST(RecommendedFirewall, ItsGroupAndBindingWorkOnAnyPage) {
-    static const PageSpec kPage{.caption = "test", .controls = recommended_firewall_controls()};
+// The keyword page holds the button in its group "推荐防火墙(Firewall)脚本" and takes the binding from
+// here; a page with that group and a box of its own stands in for it.
+TEST(RecommendedFirewall, TheButtonWritesTheRuleSetWhateverThePageHolds) {
+    static const PageSpec kPage{.caption = "test",
+                                .controls = {
+                                    multi_line_edit("编辑框_47关键词", "迅雷\r\nPOPO"),
+                                    group_box("分组框_47推荐防火墙", "推荐防火墙(Firewall)脚本"),
+                                    button(name::recommended_firewall, "5.X/6.X系列脚本生成").in("分组框_47推荐防火墙"),
+                                }};
     const PageEntry page{&kPage, {recommended_firewall_binding()}};
-    const ControlSpec* b = kPage.find(name::recommended_firewall);
-    ASSERT_TRUE(b);
-    EXPECT_EQ(b->kind, ControlKind::button);
-    ASSERT_TRUE(kPage.find(b->group));
-    EXPECT_EQ(kPage.find(b->group)->text, "推荐防火墙(Firewall)脚本");
-
+    EXPECT_EQ(page.bindings[0].kind, BindingKind::generate);
     Form form = Form::defaults(kPage);
     SeededRandom random(1);
     Env env{random, {2016, 3, 5, 7, 8, 9}, {}};
@@ -53,6 +54,7 @@ TEST(RecommendedFirewall, ItsGroupAndBindingWorkOnAnyPage) {
     ASSERT_TRUE(o.script);
     EXPECT_EQ(*o.script, fixed_rule_set_script(name::recommended_firewall));
     EXPECT_TRUE(o.script->starts_with("/ip firewall filter\r\nadd action=drop chain=input "));
+    EXPECT_TRUE(form.unknown_reads().empty());
 }
 
 }  // namespace
