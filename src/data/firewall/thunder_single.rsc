@@ -1,0 +1,1 @@
+/ip firewall filter add chain=forward content="octet-stream" action=drop comment="Blockade Thunder 1.thread" disabled=no
