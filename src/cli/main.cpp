@@ -27,6 +27,7 @@
 #include "script/isp_lists.hpp"
 #include "script/ros_date.hpp"
 #include "script/ros_escape.hpp"
+#include "version.hpp"
 
 namespace vorlix {
 namespace {
@@ -245,6 +246,7 @@ namespace {
 int run(int argc, const char* const* argv) {
     CLI::App app{"vorlix-cli: RouterOS scripts from Vorlix's pages, without a window"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("vorlix-cli ") + kVersion);
 
     app.add_subcommand("list", "one line per generate button: BUTTON, page caption, button caption");
 
@@ -290,7 +292,7 @@ int run(int argc, const char* const* argv) {
     }
     try {
         app.parse(argc, argv);
-    } catch (const CLI::CallForHelp& e) {
+    } catch (const CLI::Success& e) {  // --help or --version
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
         std::cerr << "vorlix-cli: " << e.what() << "\n";
