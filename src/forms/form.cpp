@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "forms/control_kind.hpp"
+#include "forms/form_file.hpp"
 #include "script/encoding.hpp"
 #include "script/text.hpp"
 
@@ -212,30 +213,9 @@ std::optional<std::string> add_row(const PageSpec& page, Form& form, std::string
 }
 
 std::optional<std::string> apply_json(const PageSpec& page, Form& form, std::string_view json_text) {
-    const nlohmann::json j = nlohmann::json::parse(json_text, nullptr, false);
-    if (j.is_discarded()) return "the form file is not valid JSON";
-    if (!j.is_object()) return "the form file must hold a JSON object of control name -> value";
-    for (const auto& [name, value] : j.items()) {
-        std::string error;
-        const ControlSpec* c = input_control(page, name, error);
-        if (c == nullptr) return error;
-        if (kind_info(c->kind).value == ValueForm::rows) {
-            Rows rows;
-            if (auto e = rows_from_json(*c, value, rows)) return e;
-            form.at(name).rows = std::move(rows);
-            continue;
-        }
-        std::string text;
-        if (value.is_string())
-            text = value.get<std::string>();
-        else if (value.is_boolean())
-            text = value.get<bool>() ? "1" : "0";
-        else if (value.is_number_integer())
-            text = std::to_string(value.get<long long>());
-        else
-            return "control " + name + ": the value must be a string, a whole number or a boolean";
-        if (auto e = set_control(page, form, name, text)) return e;
-    }
+    FormFileRead read = read_form_file(page, form, json_text);
+    if (!read.ok()) return read.message;
+    form = std::move(read.form);
     return std::nullopt;
 }
 
