@@ -26,6 +26,7 @@
 #include "cli/cli_runner.hpp"
 #include "generators/all_pages.hpp"
 #include "support/hostile_form.hpp"
+#include "windows/SideWindow.hpp"
 
 namespace vorlix {
 namespace {
@@ -255,6 +256,26 @@ TEST_F(FormFileTest, TheButtonsActOnBuiltPagesOnly) {
                 EXPECT_FALSE(save->isEnabled() || load->isEnabled());
                 return;
             }
+}
+
+// A side window keeps its set-up the same way, with buttons of its own.
+TEST_F(FormFileTest, SideWindowsHaveFormFilesToo) {
+    SideWindow* side = window.sideWindow(QStringLiteral("路由表生成器"));
+    ASSERT_NE(side, nullptr);
+    EXPECT_NE(side->findChild<QToolButton*>(QStringLiteral("按钮_保存表单")), nullptr);
+    PageView* view = side->page();
+    const std::string editor = "# a script in the window's own editor";
+    side->editor()->setScript(editor);
+    show(*view, test::hostile_form(view->spec(), 2));
+    const Form shown = view->collect();
+    ASSERT_EQ(saveForm(*view, path("routes.json")), QString());
+    show(*view, Form::defaults(view->spec()));
+    ASSERT_EQ(loadForm(*view, path("routes.json")).error, QString());
+    test::expect_same_kept_values(view->spec(), shown, view->collect());
+    EXPECT_EQ(side->editor()->script(), editor);  // a form file holds no output
+
+    const FormLoad refused = loadForm(*open("添加管理账户"), path("routes.json"));
+    EXPECT_TRUE(refused.error.contains(QStringLiteral("路由表生成器"))) << refused.error.toStdString();
 }
 
 // What the window saved, vorlix-cli presses to the same script as the window, hostile values and all.
