@@ -15,6 +15,7 @@
 
 #include "app/AppInfo.hpp"
 #include "app/BringToFront.hpp"
+#include "app/FormFileBar.hpp"
 #include "app/MessageBox.hpp"
 #include "app/PageView.hpp"
 #include "app/QtText.hpp"
@@ -59,6 +60,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
     resize(965, 740);
     ensurePage(0, 0);
+    m_formBar->refresh();
 }
 
 QWidget* MainWindow::createPageArea() {
@@ -124,12 +126,19 @@ QWidget* MainWindow::createPageArea() {
         m_innerTabs[o] = inner;
         m_outerTabs->addTab(inner, qs(areas[o].tab.caption));
         const int outer = static_cast<int>(o);
-        connect(inner, &QTabWidget::currentChanged, this, [this, outer](int index) { ensurePage(outer, index); });
+        connect(inner, &QTabWidget::currentChanged, this, [this, outer](int index) {
+            ensurePage(outer, index);
+            m_formBar->refresh();
+        });
     }
     connect(m_outerTabs, &QTabWidget::currentChanged, this, [this](int outer) {
         if (outer >= 0 && outer < static_cast<int>(m_innerTabs.size()))
             ensurePage(outer, m_innerTabs[static_cast<std::size_t>(outer)]->currentIndex());
+        m_formBar->refresh();
     });
+    // Beside the outer tabs, where the page area has room to spare, so that the pages keep their height.
+    m_formBar = new FormFileBar([this] { return currentPageView(); }, m_outerTabs);
+    m_outerTabs->setCornerWidget(m_formBar, Qt::TopRightCorner);
     frameLayout->addWidget(m_outerTabs);
     row->addWidget(m_frame, 1);
     return area;
@@ -240,6 +249,12 @@ PageView* MainWindow::pageView(int outer, int inner) const {
     if (outer < 0 || outer >= static_cast<int>(m_pages.size())) return nullptr;
     const auto& pages = m_pages[static_cast<std::size_t>(outer)];
     return inner >= 0 && inner < static_cast<int>(pages.size()) ? pages[static_cast<std::size_t>(inner)] : nullptr;
+}
+
+PageView* MainWindow::currentPageView() const {
+    const int outer = m_outerTabs->currentIndex();
+    if (outer < 0 || outer >= static_cast<int>(m_innerTabs.size())) return nullptr;
+    return pageView(outer, m_innerTabs[static_cast<std::size_t>(outer)]->currentIndex());
 }
 
 QStringList MainWindow::sideWindowCaptions() {

@@ -18,6 +18,7 @@ class QTreeWidgetItem;
 
 namespace vorlix {
 
+class FormFileBar;
 class PageView;
 class ScriptPane;
 
@@ -31,6 +32,10 @@ public:
     ScriptPane* scriptPane() const { return m_scriptPane; }
     // The page at (outer, inner) once it has been shown, else null.
     PageView* pageView(int outer, int inner) const;
+    // The page the frame shows now, or null for a page that is not built yet.
+    PageView* currentPageView() const;
+    // "保存表单" and "载入表单", beside the outer tabs; they act on the current page.
+    FormFileBar* formFileBar() const { return m_formBar; }
 
     // The captions of the side windows the main window opens.
     static QStringList sideWindowCaptions();
@@ -66,6 +71,7 @@ private:
     std::vector<std::vector<QWidget*>> m_holders;
     std::vector<std::vector<PageView*>> m_pages;
     ScriptPane* m_scriptPane = nullptr;
+    FormFileBar* m_formBar = nullptr;
     // The side windows built so far, by caption.
     std::map<QString, QPointer<SideWindow>> m_sideWindows;
     bool m_exitConfirmed = false;

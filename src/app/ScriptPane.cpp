@@ -8,7 +8,6 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPainter>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTextBlock>
@@ -16,6 +15,7 @@
 
 #include "app/MessageBox.hpp"
 #include "app/QtText.hpp"
+#include "app/SaveFile.hpp"
 #include "script/encoding.hpp"
 #include "script/text.hpp"
 
@@ -168,27 +168,16 @@ void ScriptPane::saveAs() {
 }
 
 bool ScriptPane::saveTo(const QString& path) {
-    // The GBK bytes go to a temporary file beside the target, which replaces the target only once
-    // everything is written: a failed save leaves an existing file as it was. Unbuffered, so that a
-    // short write (a full disk) shows up here instead of being lost in a flush.
+    // The GBK bytes replace the target only once all of them are written: a failed save leaves an
+    // existing file as it was.
     const std::string bytes = utf8_to_gbk(script());
-    QSaveFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    for (std::size_t done = 0; ok && done < bytes.size();) {
-        const qint64 n = file.write(bytes.data() + done, static_cast<qint64>(bytes.size() - done));
-        ok = n > 0;
-        if (ok) done += static_cast<std::size_t>(n);
-    }
-    if (ok) ok = file.commit();
-    if (!ok) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        showMessage(
-            {.text = QStringLiteral("无法保存文件 %1:\n%2").arg(QDir::toNativeSeparators(path), reason).toStdString(),
-             .icon = kIconError},
-            window());
-    }
-    return ok;
+    const QString reason = writeFileAtomically(path, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (reason.isEmpty()) return true;
+    showMessage(
+        {.text = QStringLiteral("无法保存文件 %1:\n%2").arg(QDir::toNativeSeparators(path), reason).toStdString(),
+         .icon = kIconError},
+        window());
+    return false;
 }
 
 void ScriptPane::openFile(const QString& path) {

@@ -1,9 +1,8 @@
 #include "app/TrayIcon.hpp"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QMenu>
-#include <QPainter>
-#include <QPainterPath>
 #include <QUrl>
 
 #include "app/AppInfo.hpp"
@@ -31,31 +30,12 @@ TrayIcon::~TrayIcon() {
 }
 
 QIcon TrayIcon::programIcon() {
-    // A blue tile with a white "V" whose arms end in two small dots: two lines meeting at one router.
+    // The sizes rendered at build time from packaging/org.vorlix.Vorlix.svg, the same pictures the
+    // desktop's icon theme gets; each file tells its own size.
     QIcon icon;
-    for (const int size : {16, 32, 64}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(size / 64.0, size / 64.0);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0x1f, 0x5f, 0xa8));
-        p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
-        QPainterPath v;
-        v.moveTo(15, 17);
-        v.lineTo(32, 50);
-        v.lineTo(49, 17);
-        p.setPen(QPen(Qt::white, 8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(v);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0xff, 0xc1, 0x07));
-        p.drawEllipse(QPointF(15, 17), 6, 6);
-        p.drawEllipse(QPointF(49, 17), 6, 6);
-        p.end();
-        icon.addPixmap(pixmap);
-    }
+    const QDir sizes(QStringLiteral(":/icons"));
+    for (const QString& size : sizes.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        icon.addFile(sizes.filePath(size + QStringLiteral("/org.vorlix.Vorlix.png")));
     return icon;
 }
 

@@ -14,7 +14,7 @@ public:
 
     QMenu* menu() const { return m_menu; }
 
-    // The program's icon, drawn here so that no image file has to travel with the program.
+    // The program's icon, for the tray and every window; compiled in, so no image file travels with the program.
     static QIcon programIcon();
 
 Q_SIGNALS:

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QPixmap>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -21,6 +22,7 @@
 #include "app/TrayIcon.hpp"
 #include "forms/data_dir.hpp"
 #include "generators/all_pages.hpp"
+#include "version.hpp"
 
 namespace {
 
@@ -88,12 +90,21 @@ int takeSideWindowScreenshot(const QString& file, const QString& caption) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Answered before the window system is touched, so that it also works without a display.
+    if (argc == 2 && (std::strcmp(argv[1], "--version") == 0 || std::strcmp(argv[1], "-v") == 0)) {
+        std::printf("vorlix %s\n", vorlix::kVersion);
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vorlix"));
+    QApplication::setApplicationVersion(QString::fromLatin1(vorlix::kVersion));
+    QApplication::setDesktopFileName(QStringLiteral("org.vorlix.Vorlix"));  // the installed .desktop file
+    QApplication::setWindowIcon(vorlix::TrayIcon::programIcon());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("RouterOS 5.x/6.x script generator"));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
                                         QStringLiteral("Render the main window to the PNG file <file> and exit."),
                                         QStringLiteral("file"));
@@ -112,6 +123,7 @@ int main(int argc, char** argv) {
     parser.addOptions({screenshot, treeItem, form, sideWindow, smoke});
     if (!parser.parse(QApplication::arguments())) return fail(parser.errorText(), kUsageError);
     if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
     if (!parser.positionalArguments().isEmpty())
         return fail(QStringLiteral("unexpected argument %1").arg(parser.positionalArguments().constFirst()),
                     kUsageError);

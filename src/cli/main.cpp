@@ -24,6 +24,7 @@
 #include "forms/checks.hpp"
 #include "forms/control_kind.hpp"
 #include "forms/data_dir.hpp"
+#include "forms/form_file.hpp"
 #include "forms/press.hpp"
 #include "generators/all_pages.hpp"
 #include "script/encoding.hpp"
@@ -31,6 +32,7 @@
 #include "script/isp_lists.hpp"
 #include "script/ros_date.hpp"
 #include "script/ros_escape.hpp"
+#include "version.hpp"
 
 namespace vorlix {
 namespace {
@@ -145,6 +147,22 @@ std::string updates_text(const PageSpec& page, const std::vector<ControlUpdate>&
     return out;
 }
 
+// A page by its caption, its tree text or one of its buttons: the one `form` prints.
+const PageEntry* find_page(const std::string& key) {
+    for (const PageEntry* e : registry().entries())
+        if (e->spec->caption == key || e->spec->tree_text() == key) return e;
+    return registry().find(key).page;
+}
+
+int cmd_form(const std::string& key) {
+    const PageEntry* entry = find_page(key);
+    if (entry == nullptr)
+        return usage_error("no page or button " + key + " (a page's caption, or a button from `vorlix-cli list`)");
+    const PageSpec& page = *entry->spec;
+    if (page.controls.empty()) return usage_error("page \"" + page.caption + "\" is not built yet");
+    return print(form_file_text(page, Form::defaults(page), kVersion));
+}
+
 int cmd_isp_list(const std::string& key) {
     const std::optional<IspList> list = isp_list_by_key(key);
     if (!list) return usage_error("unknown list " + key + " (the lists are " + std::string(isp_keys_text()) + ")");
@@ -159,7 +177,15 @@ int cmd_generate(const GenerateOptions& o) {
     if (!o.form_file.empty()) {
         const FileText file = read_whole_file(o.form_file);
         if (file.error) return usage_error("cannot read the form file " + o.form_file + ": " + *file.error);
-        if (auto e = apply_json(page, form, file.bytes)) return usage_error(o.form_file + ": " + *e);
+        FormFileRead read = read_form_file(page, form, file.bytes);
+        if (!read.ok()) return usage_error(o.form_file + ": " + read.message);
+        if (!read.ignored.empty()) {
+            std::cerr << "vorlix-cli: " << o.form_file << ": page \"" << page.caption
+                      << "\" has no such controls, ignored:";
+            for (const std::string& name : read.ignored) std::cerr << " " << name;
+            std::cerr << "\n";
+        }
+        form = std::move(read.form);
     }
     FormInput input;
     for (const std::string& row : o.rows) {
@@ -185,6 +211,7 @@ int cmd_generate(const GenerateOptions& o) {
     }
     SeededRandom random = seed ? SeededRandom(*seed) : SeededRandom();
     Env env{random, now, data_dir()};
+    if (!o.form_file.empty()) settle(*ref.page, form, env);  // as the window does after loading a file
     if (auto e = fill(*ref.page, form, input, env)) return usage_error(*e);
     const Outcome outcome = press(*ref.page, form, ref.binding->control, env);
     if (outcome.message && !outcome.script) {
@@ -233,6 +260,7 @@ namespace {
 int run(int argc, const char* const* argv) {
     CLI::App app{"vorlix-cli: RouterOS scripts from Vorlix's pages, without a window"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("vorlix-cli ") + kVersion);
 
     app.add_subcommand("list", "one line per generate button: BUTTON, page caption, button caption");
 
@@ -245,7 +273,8 @@ int run(int argc, const char* const* argv) {
     generate->add_option("BUTTON", gen.button, "a button from `vorlix-cli list`")->required();
     generate->add_option("--set", gen.sets,
                          "NAME=VALUE: set one control as typing or a click would (wins over --form)");
-    generate->add_option("--form", gen.form_file, "a JSON object of control name -> value");
+    generate->add_option("--form", gen.form_file,
+                         "a form file saved by Vorlix or `vorlix-cli form`, or a JSON object of control name -> value");
     generate->add_option("--row", gen.rows, "LIST=JSON_ARRAY: append one row to a line list");
     std::string seed;
     CLI::Option* seed_opt = generate->add_option("--seed", seed, "seed of the random source, for repeatable output");
@@ -265,6 +294,12 @@ int run(int argc, const char* const* argv) {
     CLI::App* date = app.add_subcommand("ros-date", "a typed year/month/day as a scheduler start date");
     date->add_option("TEXT", date_text, "the text; one that starts with - is taken as it is")->required();
 
+    std::string form_key;
+    CLI::App* form_cmd =
+        app.add_subcommand("form", "print a page's defaults as a form file, to edit and use with --form");
+    form_cmd->add_option("PAGE_OR_BUTTON", form_key, "a page's caption, or a button from `vorlix-cli list`")
+        ->required();
+
     std::string isp_key_arg;
     CLI::App* isp_list = app.add_subcommand("isp-list", "print one built-in carrier address list exactly as stored");
     isp_list->add_option("KEY", isp_key_arg, std::string("one of ") + std::string(isp_keys_text()))->required();
@@ -274,7 +309,7 @@ int run(int argc, const char* const* argv) {
         for (const CLI::App* sub : app.get_subcommands({})) known = known || sub->check_name(argv[1]);
         if (!known)
             return usage_error(std::string("unknown command ") + argv[1] +
-                               " (list, show, generate, escape, unescape, ros-date, isp-list)");
+                               " (list, show, generate, form, escape, unescape, ros-date, isp-list)");
     }
     // The text commands take any text, also one that starts with "-": whatever is not one of their own
     // options is the text, as if it followed "--".
@@ -295,7 +330,7 @@ int run(int argc, const char* const* argv) {
     }
     try {
         app.parse(static_cast<int>(args.size()), args.data());
-    } catch (const CLI::CallForHelp& e) {
+    } catch (const CLI::Success& e) {  // --help or --version
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
         std::cerr << "vorlix-cli: " << e.what() << "\n";
@@ -308,6 +343,7 @@ int run(int argc, const char* const* argv) {
         if (*seed_opt) gen.seed = seed;
         return cmd_generate(gen);
     }
+    if (app.got_subcommand("form")) return cmd_form(form_key);
     if (app.got_subcommand("isp-list")) return cmd_isp_list(isp_key_arg);
     if (app.got_subcommand("escape")) {
         return print(ros_escape(bytes_of(escape_text, escape_utf8)) + "\n");

@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "forms/control_kind.hpp"
+#include "forms/form_file.hpp"
 #include "script/encoding.hpp"
 #include "script/text.hpp"
 
@@ -72,10 +73,7 @@ std::optional<std::string> rows_from_json(const ControlSpec& c, const nlohmann::
     return std::nullopt;
 }
 
-// How deeply arrays and objects nest in a JSON text, counted without parsing it, so that a text nested
-// thousands deep is refused before a parser or a copy of the parsed value recurses through it.
-// Brackets inside strings do not count.
-std::size_t json_depth(std::string_view text) {
+std::size_t json_depth_of(std::string_view text) {
     std::size_t depth = 0, deepest = 0;
     bool in_string = false, escaped = false;
     for (const char c : text) {
@@ -101,7 +99,7 @@ std::size_t json_depth(std::string_view text) {
 constexpr std::size_t kFormDepth = 3;
 
 std::optional<std::string> too_deep(std::string_view text, std::size_t allowed, std::string_view what) {
-    if (json_depth(text) <= allowed) return std::nullopt;
+    if (json_depth_of(text) <= allowed) return std::nullopt;
     return std::string(what) + " nests arrays or objects deeper than " + std::to_string(allowed) + " levels";
 }
 
@@ -136,6 +134,10 @@ FieldValue default_value(const ControlSpec& c) {
 }
 
 }  // namespace
+
+std::size_t json_depth(std::string_view text) {
+    return json_depth_of(text);
+}
 
 Form Form::defaults(const PageSpec& page) {
     Form form;
@@ -252,31 +254,9 @@ std::optional<std::string> add_row(const PageSpec& page, Form& form, std::string
 }
 
 std::optional<std::string> apply_json(const PageSpec& page, Form& form, std::string_view json_text) {
-    if (auto e = too_deep(json_text, kFormDepth, "the form file")) return e;
-    const nlohmann::json j = nlohmann::json::parse(json_text, nullptr, false);
-    if (j.is_discarded()) return "the form file is not valid JSON";
-    if (!j.is_object()) return "the form file must hold a JSON object of control name -> value";
-    for (const auto& [name, value] : j.items()) {
-        std::string error;
-        const ControlSpec* c = input_control(page, name, error);
-        if (c == nullptr) return error;
-        if (kind_info(c->kind).value == ValueForm::rows) {
-            Rows rows;
-            if (auto e = rows_from_json(*c, value, rows)) return e;
-            form.at(name).rows = std::move(rows);
-            continue;
-        }
-        std::string text;
-        if (value.is_string())
-            text = value.get<std::string>();
-        else if (value.is_boolean())
-            text = value.get<bool>() ? "1" : "0";
-        else if (value.is_number_integer())
-            text = std::to_string(value.get<long long>());
-        else
-            return "control " + name + ": the value must be a string, a whole number or a boolean";
-        if (auto e = set_control(page, form, name, text)) return e;
-    }
+    FormFileRead read = read_form_file(page, form, json_text);
+    if (!read.ok()) return read.message;
+    form = std::move(read.form);
     return std::nullopt;
 }
 

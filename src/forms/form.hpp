@@ -71,9 +71,16 @@ std::optional<std::string> set_control(const PageSpec& page, Form& form, std::st
 // Appends one row (a JSON array of cell texts) to a line list.
 std::optional<std::string> add_row(const PageSpec& page, Form& form, std::string_view name, std::string_view json_row);
 
-// Applies a JSON object of control name -> value (a string, a number, a boolean, or for a line list
-// an array of rows).
+// Applies a form file (forms/form_file.hpp): a saved form of this page, or a JSON object of control
+// name -> value (a string, a number, a boolean, or for a line list an array of rows). On an error the
+// form is left as it was.
 std::optional<std::string> apply_json(const PageSpec& page, Form& form, std::string_view json_text);
+
+// How deeply arrays and objects nest in a JSON text, counted without parsing it, so that a text nested
+// thousands deep is refused before a parser, or a copy of the parsed value, recurses through it.
+// Brackets inside strings do not count.
+// Example: json_depth(R"({"a": [["x"]]})") == 3
+std::size_t json_depth(std::string_view text);
 
 // The radio set a radio button belongs to.
 const std::string& radio_set(const ControlSpec& control);

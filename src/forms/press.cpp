@@ -63,6 +63,16 @@ Outcome click(const PageEntry& page, Form& form, std::string_view name, Env& env
     return o;
 }
 
+std::vector<ControlUpdate> settle(const PageEntry& page, Form& form, Env& env) {
+    std::vector<ControlUpdate> updates;
+    for (const ControlSpec& c : page.spec->controls) {
+        if (c.kind != ControlKind::check_box && c.kind != ControlKind::radio_button) continue;
+        Outcome o = click(page, form, c.name, env);
+        for (ControlUpdate& u : o.updates) updates.push_back(std::move(u));
+    }
+    return updates;
+}
+
 std::optional<std::string> fill(const PageEntry& page, Form& form, const FormInput& input, Env& env) {
     const PageSpec& spec = *page.spec;
     for (const auto& [list, row] : input.rows)

@@ -23,7 +23,13 @@ void apply_updates(Form& form, const std::vector<ControlUpdate>& updates);
 // click and changes nothing. Returns the binding's outcome (its message, if any).
 Outcome click(const PageEntry& page, Form& form, std::string_view name, Env& env);
 
-// How a user changes a form outside the window (a form file is read with apply_json first): rows
+// What a page makes of a form that was set all at once (a form file loaded): each check box, and each
+// checked radio button, that the page reacts to is clicked in display order, so that the form and
+// which controls are usable are as the user would have left them by hand. Returns the reactions'
+// updates in that order; their values are applied to `form` already.
+std::vector<ControlUpdate> settle(const PageEntry& page, Form& form, Env& env);
+
+// How a user changes a form outside the window (a form file is read with read_form_file first): rows
 // appended to line lists (a JSON array each), then single controls set from text, each of which is
 // typed or clicked as set_control describes; a click runs the page's reaction to it.
 struct FormInput {

@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 
 #include "app/BringToFront.hpp"
+#include "app/FormFileBar.hpp"
 #include "app/PageView.hpp"
 #include "app/QtText.hpp"
 
@@ -17,6 +18,9 @@ SideWindow::SideWindow(const PageEntry& entry, QWidget* owner) : QWidget(owner, 
     setAttribute(Qt::WA_DeleteOnClose, false);
     auto* layout = new QVBoxLayout(this);
     m_page = new PageView(entry, this);
+    // Its set-up can be kept in a form file like a page's; the buttons sit above it, on the right.
+    auto* forms = new FormFileBar([this] { return m_page; }, this);
+    layout->addWidget(forms, 0, Qt::AlignRight);
     layout->addWidget(m_page);
     if (entry.spec->width > 0 && entry.spec->height > 0) resize(entry.spec->width, entry.spec->height);
 }

@@ -99,5 +99,23 @@ TEST(Press, FillAppendsRowsThenSetsAndStopsAtTheFirstBadInput) {
     EXPECT_TRUE(fill(g.page, g.form, input, g.env));
 }
 
+// A form set all at once (a form file loaded) gets the reactions a user's clicks would have given: the
+// check box's whichever its state, the radio button's only where it is checked; in display order.
+TEST(Press, SettleRunsTheReactionsOfTheFormsCheckBoxesAndCheckedRadios) {
+    Fixture f;
+    f.form.at("c").checked = true;
+    EXPECT_EQ(settle(f.page, f.form, f.env).size(), 1u);
+    EXPECT_EQ(f.form.text("e"), "check c=1");
+
+    Fixture g;
+    g.form.at("r1").checked = false;
+    g.form.at("r2").checked = true;
+    const std::vector<ControlUpdate> updates = settle(g.page, g.form, g.env);
+    ASSERT_EQ(updates.size(), 2u);
+    EXPECT_EQ(updates[0].value.text, "check c=0");
+    EXPECT_EQ(updates[1].value.text, "radio c=0");
+    EXPECT_EQ(g.form.text("e"), "radio c=0");
+}
+
 }  // namespace
 }  // namespace vorlix

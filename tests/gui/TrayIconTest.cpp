@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QMenu>
 #include <QSignalSpy>
+#include <algorithm>
 
 #include "app/TrayIcon.hpp"
 
@@ -24,6 +26,30 @@ TEST(TrayIcon, MenuAndToolTip) {
     tray.menu()->actions().at(4)->trigger();
     EXPECT_EQ(show.count(), 2);
     EXPECT_EQ(quit.count(), 1);
+}
+
+// The icon compiled into the program is the drawn one, at every size the desktop gets: a transparent
+// corner, the blue tile, and a yellow line end at the top left of the V.
+TEST(TrayIcon, ProgramIconIsTheDrawnIconAtEverySize) {
+    const QIcon icon = TrayIcon::programIcon();
+    QList<int> sizes;
+    for (const QSize& s : icon.availableSizes()) {
+        EXPECT_EQ(s.width(), s.height());
+        sizes << s.width();
+    }
+    std::sort(sizes.begin(), sizes.end());
+    EXPECT_EQ(sizes, (QList<int>{16, 24, 32, 48, 64, 128, 256}));
+
+    const QImage image = icon.pixmap(QSize(64, 64)).toImage();
+    ASSERT_EQ(image.size(), QSize(64, 64));
+    EXPECT_EQ(image.pixelColor(0, 0).alpha(), 0);
+    const QColor tile = image.pixelColor(32, 58);
+    EXPECT_GT(tile.blue(), 120);
+    EXPECT_LT(tile.red(), 60);
+    const QColor lineEnd = image.pixelColor(15, 17);
+    EXPECT_GT(lineEnd.red(), 230);
+    EXPECT_GT(lineEnd.green(), 170);
+    EXPECT_LT(lineEnd.blue(), 60);
 }
 
 }  // namespace
