@@ -1,5 +1,7 @@
 #include "script/ros_escape.hpp"
 
+#include "script/encoding.hpp"
+
 namespace vorlix {
 namespace {
 
@@ -30,6 +32,30 @@ std::string ros_escape(std::string_view bytes) {
             out += kHex[c >> 4];
             out += kHex[c & 0xF];
         }
+    }
+    return out;
+}
+
+std::string escape_non_ascii(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size() * 2);
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c < 0x80) {
+            out += utf8[i++];
+            continue;
+        }
+        // One character: the lead byte and the continuation bytes after it.
+        std::size_t n = 1;
+        while (i + n < utf8.size() && n < 4 && (static_cast<unsigned char>(utf8[i + n]) & 0xC0) == 0x80) ++n;
+        for (const char b : utf8_to_gbk(utf8.substr(i, n))) {
+            const auto byte = static_cast<unsigned char>(b);
+            out += '\\';
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+        }
+        i += n;
     }
     return out;
 }
