@@ -1,6 +1,7 @@
 #include "script/ros_escape.hpp"
 
 #include "script/encoding.hpp"
+#include "script/quote.hpp"
 
 namespace vorlix {
 namespace {
@@ -28,9 +29,7 @@ std::string ros_escape(std::string_view bytes) {
         if (is_kept(c)) {
             out += ch;
         } else {
-            out += '\\';
-            out += kHex[c >> 4];
-            out += kHex[c & 0xF];
+            out += hex_escape(c);
         }
     }
     return out;
@@ -49,15 +48,18 @@ std::string escape_non_ascii(std::string_view utf8) {
         // One character: the lead byte and the continuation bytes after it.
         std::size_t n = 1;
         while (i + n < utf8.size() && n < 4 && (static_cast<unsigned char>(utf8[i + n]) & 0xC0) == 0x80) ++n;
-        for (const char b : utf8_to_gbk(utf8.substr(i, n))) {
-            const auto byte = static_cast<unsigned char>(b);
-            out += '\\';
-            out += kHex[byte >> 4];
-            out += kHex[byte & 0xF];
-        }
+        for (const char b : utf8_to_gbk(utf8.substr(i, n))) out += hex_escape(static_cast<unsigned char>(b));
         i += n;
     }
     return out;
+}
+
+std::string hex_escape(unsigned char byte) {
+    return {'\\', kHex[byte >> 4], kHex[byte & 0xF]};
+}
+
+std::string ros_comment(std::string_view utf8) {
+    return quote_text(ros_escape(utf8_to_gbk(utf8)));
 }
 
 std::string ros_unescape(std::string_view bytes, ByteText text) {
