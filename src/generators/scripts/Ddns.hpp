@@ -5,6 +5,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "forms/page_entry.hpp"
 
 namespace vorlix {
 
@@ -37,5 +40,10 @@ std::optional<std::string> generate_ddns(const DdnsFields& f);
 // The update script alone, as the scheduler entry stores and runs it (the typed values escaped for
 // the quoted strings they stand in), or nothing for 每步.
 std::optional<std::string> ddns_update_script(const DdnsFields& f);
+
+const PageSpec& ddns_page_spec();
+PageEntry ddns_page();
+// The four tabs after the page, one a provider, in the order of the radio buttons: what each needs.
+std::vector<PageEntry> ddns_provider_pages();
 
 }  // namespace vorlix

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "forms/outcome.hpp"
+#include "forms/page_entry.hpp"
 
 namespace vorlix {
 
@@ -57,5 +57,16 @@ Result generate_pcc_rebalance();
 // page tells the user, and a daily script that gives secrets that expire within three days a
 // reminder address and disables expired ones.
 Result generate_expiry_reminder();
+
+const PageSpec& online_count_page_spec();
+const PageSpec& scheduled_backup_page_spec();
+const PageSpec& mail_backup_page_spec();
+const PageSpec& pcc_rebalance_page_spec();
+const PageSpec& expiry_reminder_page_spec();
+PageEntry online_count_page();
+PageEntry scheduled_backup_page();
+PageEntry mail_backup_page();
+PageEntry pcc_rebalance_page();
+PageEntry expiry_reminder_page();
 
 }  // namespace vorlix
