@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,6 +15,7 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <exception>
@@ -512,6 +514,7 @@ void PageView::deliver(const Outcome& outcome) {
         else
             Q_EMIT scriptReady(*outcome.script);
     }
+    if (outcome.web_page) QDesktopServices::openUrl(QUrl(qs(*outcome.web_page)));
     if (outcome.message) {
         showMessage(*outcome.message, window());
         if (QWidget* w = control(outcome.message->focus)) w->setFocus(Qt::OtherFocusReason);

@@ -218,7 +218,9 @@ int cmd_generate(const GenerateOptions& o) {
         std::cerr << outcome.message->text << "\n";
         return kRefused;
     }
-    std::string bytes = outcome.script ? *outcome.script : updates_text(page, outcome.updates);
+    std::string bytes = outcome.script     ? *outcome.script
+                        : outcome.web_page ? *outcome.web_page + "\n"  // the browser is the window's
+                                           : updates_text(page, outcome.updates);
     if (o.encoding == "gbk") bytes = utf8_to_gbk(bytes);
     if (outcome.message) std::cerr << outcome.message->text << "\n";
     if (o.output.empty()) return print(bytes);

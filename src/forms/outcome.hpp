@@ -51,9 +51,10 @@ struct ControlUpdate {
 };
 
 struct Outcome {
-    std::optional<std::string> script;   // replaces the content of the window's editor
-    std::optional<Message> message;      // shown in a message box
-    std::vector<ControlUpdate> updates;  // new values of controls on the page
+    std::optional<std::string> script;    // replaces the content of the window's editor
+    std::optional<Message> message;       // shown in a message box
+    std::vector<ControlUpdate> updates;   // new values of controls on the page
+    std::optional<std::string> web_page;  // a web address to open in the default browser
 
     static Outcome from(Result r) {
         Outcome o;

@@ -96,4 +96,39 @@ std::string bare_value(std::string_view text) {
     return safe ? std::string(text) : quote_value(text);
 }
 
+std::string bare_time(std::string_view text) {
+    std::string kept;
+    for (const char c : text)
+        if (c != ' ' && c != '\t') kept += c;
+    return bare_value(kept);
+}
+
+std::string quote_script(std::string_view script) {
+    if (script.empty()) return "\"\"";
+    std::string out = "\"\\\r\n";
+    bool first = true;
+    for (;;) {
+        const std::size_t end = script.find("\r\n");
+        const std::string_view line = script.substr(0, end);
+        out += "    ";
+        if (first) {
+            // The console drops the blanks that start a continued line; the first line has no \n
+            // before its own blanks to keep them, so they are written as escapes.
+            std::size_t blanks = 0;
+            while (blanks < line.size() && line[blanks] == ' ') ++blanks;
+            for (std::size_t i = 0; i < blanks; ++i) out += "\\20";
+            out += escape_non_ascii(escape_value(line.substr(blanks)));
+        } else {
+            out += "\\n";
+            out += escape_non_ascii(escape_value(line));
+        }
+        first = false;
+        if (end == std::string_view::npos) break;
+        out += "\\r\\\r\n";
+        script.remove_prefix(end + 2);
+    }
+    out += '"';
+    return out;
+}
+
 }  // namespace vorlix

@@ -31,4 +31,27 @@ std::string quote_value(std::string_view text);
 // Example: bare_value("ether1") == "ether1", bare_value("my wan") == "\"my wan\""
 std::string bare_value(std::string_view text);
 
+// A time or interval the user typed, written without quotes: its blanks and tabs dropped, then
+// bare_value of the rest. Outside quotes RouterOS reads "1d 00:00:00" as two words and rejects the
+// line; "1d00:00:00" is the same interval.
+// Example: bare_time("1d 00:00:00") == "1d00:00:00", bare_time("x y;") == "\"xy;\""
+std::string bare_time(std::string_view text);
+
+// A whole script as the quoted value of source= or on-event=, laid out as RouterOS exports one:
+// the quote opens and the line continues, then each line of the script stands on a text line of its
+// own, indented by four blanks; every line but the first starts with \n and every line but the last
+// ends in \r and a continuing backslash; the last one ends in the closing quote. Blanks that start
+// the first line are written \20, since the console drops the blanks that start a continued line.
+//
+// This is the second level of quoting. A value typed into a quoted string of the script is escaped
+// there once (escape_value); quote_script escapes the whole script once more, so the value ends up
+// escaped twice and comes back unchanged after both readings: the console reads the command and
+// stores the script, the script reads its own string when it runs. Chinese text becomes the escapes
+// of its GBK bytes, so the stored script holds GBK whatever the terminal sends.
+// Example: quote_script(":local p \"pa\\$w\"\r\n:put $p") ==
+//          "\"\\\r\n    :local p \\\"pa\\\\\\$w\\\"\\r\\\r\n    \\n:put \\$p\""
+//          the value pa$w is written pa\\\$w: \$ for the script's own string, then each of the two
+//          characters escaped once more for the command that stores the script.
+std::string quote_script(std::string_view script);
+
 }  // namespace vorlix

@@ -35,6 +35,25 @@ std::string ros_escape(std::string_view bytes) {
     return out;
 }
 
+std::string escape_non_ascii(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size() * 2);
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c < 0x80) {
+            out += utf8[i++];
+            continue;
+        }
+        // One character: the lead byte and the continuation bytes after it.
+        std::size_t n = 1;
+        while (i + n < utf8.size() && n < 4 && (static_cast<unsigned char>(utf8[i + n]) & 0xC0) == 0x80) ++n;
+        for (const char b : utf8_to_gbk(utf8.substr(i, n))) out += hex_escape(static_cast<unsigned char>(b));
+        i += n;
+    }
+    return out;
+}
+
 std::string hex_escape(unsigned char byte) {
     return {'\\', kHex[byte >> 4], kHex[byte & 0xF]};
 }

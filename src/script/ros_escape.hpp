@@ -12,6 +12,14 @@ namespace vorlix {
 // Example: ros_escape("default gateway") == "default\\20gateway"
 std::string ros_escape(std::string_view bytes);
 
+// The text with every character outside ASCII written as the \XX escapes of its GBK bytes, all of
+// them (a GBK second byte may look like an ASCII letter or a backslash); ASCII stays as it is. For
+// Chinese in a script that is pasted whole, in its strings and its comments alike: inside a quoted
+// string RouterOS turns the escapes back into the GBK bytes, so the router holds GBK whatever the
+// terminal sends. A byte that is not UTF-8 becomes the escape of "?".
+// Example: escape_non_ascii(":log info \"中文\"") == ":log info \"\\D6\\D0\\CE\\C4\""
+std::string escape_non_ascii(std::string_view utf8);
+
 // One byte as RouterOS reads it escaped inside quotes: a backslash and two upper-case hex digits.
 // Example: hex_escape(0xD6) == "\\D6"
 std::string hex_escape(unsigned char byte);

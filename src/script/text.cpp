@@ -35,6 +35,27 @@ std::string replace_all(std::string_view text, std::string_view from, std::strin
     return out;
 }
 
+std::string fill_placeholders(std::string_view text, std::initializer_list<Placeholder> fills) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const Placeholder* hit = nullptr;
+        for (const Placeholder& p : fills)
+            if (!p.name.empty() && text.substr(pos).starts_with(p.name)) {
+                hit = &p;
+                break;
+            }
+        if (hit != nullptr) {
+            out += hit->value;
+            pos += hit->name.size();
+        } else {
+            out += text[pos++];
+        }
+    }
+    return out;
+}
+
 std::vector<std::string_view> split_lines(std::string_view text) {
     std::vector<std::string_view> lines;
     while (!text.empty()) {

@@ -1,5 +1,6 @@
 #pragma once
 // Small text helpers that the generators share.
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,18 @@ long long leading_integer(std::string_view text);
 // An empty `from` leaves the text unchanged. On UTF-8 text a match always starts on a character.
 // Example: replace_all("ether1 ether10", "ether1", "ether9") == "ether9 ether90"
 std::string replace_all(std::string_view text, std::string_view from, std::string_view to);
+
+// One placeholder of a built-in script and the text that takes its place.
+struct Placeholder {
+    std::string_view name;  // as the script writes it, "{账号}"
+    std::string value;
+};
+
+// The text with every occurrence of each placeholder replaced by its value, in one pass from left
+// to right. A value is never searched again, so a value that happens to hold another placeholder's
+// name stays as it was given; where two names match at one place the first one listed wins.
+// Example: fill_placeholders("{a} {b}", {{"{a}", "{b}"}, {"{b}", "2"}}) == "{b} 2"
+std::string fill_placeholders(std::string_view text, std::initializer_list<Placeholder> fills);
 
 // The text split at every CR LF; an empty remainder after the last CR LF adds no entry.
 // Example: split_lines("a\r\nb\r\n") == {"a", "b"}

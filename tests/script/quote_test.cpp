@@ -7,6 +7,7 @@
 #include "script/encoding.hpp"
 #include "script/ros_escape.hpp"
 #include "script/text.hpp"
+#include "support/ros_reader.hpp"
 
 namespace vorlix {
 namespace {
@@ -88,6 +89,63 @@ TEST(BareValue, QuotesOnlyWhatABareWordCannotHold) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.why);
         EXPECT_EQ(bare_value(c.in), c.want);
+    }
+}
+
+TEST(BareTime, DropsBlanksAndQuotesTheRest) {
+    const Case cases[] = {
+        {"interval with a blank", "1d 00:00:00", "1d00:00:00"},
+        {"time of day", "02:00:00", "02:00:00"},
+        {"blanks around and a tab", " 1d\t2h ", "1d2h"},
+        {"only blanks: an empty value", "  ", "\"\""},
+        {"what a bare word cannot hold stays quoted", "1d $x", "\"1d\\$x\""},
+        {"a placeholder name typed into the field", "{执行时间}", "\"{执行时间}\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        EXPECT_EQ(bare_time(c.in), c.want);
+    }
+}
+
+TEST(QuoteScript, LaysTheScriptOutAsAnExport) {
+    const Case cases[] = {
+        {"empty script", "", "\"\""},
+        {"one line", ":log info x", "\"\\\r\n    :log info x\""},
+        {"lines after the first start with \\n, all but the last end in \\r and a backslash", "a\r\nb\r\nc",
+         "\"\\\r\n    a\\r\\\r\n    \\nb\\r\\\r\n    \\nc\""},
+        {"an empty last line keeps the script's final line end", "a\r\n", "\"\\\r\n    a\\r\\\r\n    \\n\""},
+        {"blanks that start the first line would be dropped with the continuation", "  x\r\n  y",
+         "\"\\\r\n    \\20\\20x\\r\\\r\n    \\n  y\""},
+        {"the script's own strings and variables are escaped once more", ":local p \"pa\\$w\"\r\n:put $p",
+         "\"\\\r\n    :local p \\\"pa\\\\\\$w\\\"\\r\\\r\n    \\n:put \\$p\""},
+        {"help character", ":put \"x\\?\"", "\"\\\r\n    :put \\\"x\\\\\\?\\\"\""},
+        {"Chinese as GBK escapes, in comments too", "#中文", "\"\\\r\n    #\\D6\\D0\\CE\\C4\""},
+        {"a GBK second byte that is a backslash is escaped with its first", "#乗", "\"\\\r\n    #\\81\\5C\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        EXPECT_EQ(quote_script(c.in), c.want);
+    }
+}
+
+// The round trip the two levels of quoting are for: the console reads the command and stores the
+// script; the script, when it runs, reads its own string. Both readings must give back the value.
+TEST(QuoteScript, ATypedValueSurvivesBothReadings) {
+    const std::string_view values[] = {"pa$word",     "a\"b",          "x?y",       "c:\\dir\\", "two words",
+                                       "$(x)[y]{z};", "line\r\nbreak", "tab\there", "",          "密码"};
+    for (const std::string_view value : values) {
+        SCOPED_TRACE(value);
+        const std::string script = ":local a 1\r\n:local pass \"" + escape_value(value) + "\"\r\n:put $pass";
+        const std::string command = "/system scheduler add name=t on-event=" + quote_script(script);
+        const std::vector<std::string> lines = test::logical_lines(command);
+        ASSERT_EQ(lines.size(), 1u);
+        const std::optional<std::string> stored = test::value_after(lines[0], "on-event=");
+        ASSERT_TRUE(stored);
+        // What the router stores is the script with its Chinese as GBK bytes.
+        EXPECT_EQ(*stored, utf8_to_gbk(script));
+        const std::optional<std::string> read = test::value_after(*stored, ":local pass ");
+        ASSERT_TRUE(read);
+        EXPECT_EQ(*read, utf8_to_gbk(value));
     }
 }
 

@@ -34,6 +34,26 @@ TEST(RosEscape, EscapesTheBytesOfTheChosenEncoding) {
     EXPECT_EQ(ros_escape("无线网络"), "\\E6\\97\\A0\\E7\\BA\\BF\\E7\\BD\\91\\E7\\BB\\9C");
 }
 
+TEST(EscapeNonAscii, EscapesEveryGbkByteOfEachCharacterAndNothingElse) {
+    const Case cases[] = {
+        {"ASCII as it stands, backslashes and quotes too", ":log info \"a\\$b\" # x", ":log info \"a\\$b\" # x"},
+        {"Chinese", "中文", "\\D6\\D0\\CE\\C4"},
+        {"full-width comma", "，", "\\A3\\AC"},
+        {"a second byte that reads as a backslash", "乗", "\\81\\5C"},
+        {"a second byte that reads as a letter", "丂", "\\81\\40"},
+        {"a character GBK lacks becomes ?", "😀", "\\3F"},
+        {"a byte that is not UTF-8",
+         "a\xFF"
+         "b",
+         "a\\3Fb"},
+        {"empty", "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        EXPECT_EQ(escape_non_ascii(c.in), c.want);
+    }
+}
+
 TEST(RosUnescape, DecodesEscapesAndPassesEverythingElse) {
     const Case cases[] = {
         {"lower-case digits", "\\d6\\d0\\ce\\c4", "\xD6\xD0\xCE\xC4"},

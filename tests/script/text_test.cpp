@@ -50,6 +50,32 @@ TEST(Text, ReplaceAll) {
     EXPECT_EQ(replace_all("a-b-c", "-", ""), "abc");
 }
 
+TEST(Text, FillPlaceholdersInOnePass) {
+    struct Fill {
+        std::string_view why, text, want;
+    };
+    const Fill cases[] = {
+        {"every occurrence", "{a}+{a}={b}", "1+1=2"},
+        {"a value holding another name is not searched again", "interval={b} time={a}", "interval=2 time=1"},
+        {"unknown braces stay", "{c} {a", "{c} {a"},
+        {"empty text", "", ""},
+        {"Chinese around a name", "前{a}后", "前1后"},
+    };
+    for (const Fill& c : cases) {
+        SCOPED_TRACE(c.why);
+        EXPECT_EQ(fill_placeholders(c.text, {{"{a}", "1"}, {"{b}", "2"}}), c.want);
+    }
+    // A typed value that reads like a placeholder stays as typed, whichever name is filled first.
+    EXPECT_EQ(
+        fill_placeholders("i={执行周期} t={执行时间}", {{"{执行周期}", "{执行时间}"}, {"{执行时间}", "02:00:00"}}),
+        "i={执行时间} t=02:00:00");
+    EXPECT_EQ(
+        fill_placeholders("i={执行周期} t={执行时间}", {{"{执行时间}", "02:00:00"}, {"{执行周期}", "{执行时间}"}}),
+        "i={执行时间} t=02:00:00");
+    // Where one name starts another, the first listed wins at that place.
+    EXPECT_EQ(fill_placeholders("{ab}", {{"{a", "x"}, {"{ab}", "y"}}), "xb}");
+}
+
 TEST(Text, SplitLinesAndDns) {
     EXPECT_EQ(split_lines("a\r\nb\r\n"), (std::vector<std::string_view>{"a", "b"}));
     EXPECT_EQ(split_lines("a\r\n\r\nb"), (std::vector<std::string_view>{"a", "", "b"}));
