@@ -1,6 +1,7 @@
 // The pages of the outer tab "防火墙", in tab order.
 #include "generators/pages.hpp"
 #include "generators/firewall/ArpBinding.hpp"
+#include "generators/firewall/BlockPortsAddresses.hpp"
 #include "generators/firewall/ConnectionLimit.hpp"
 #include "generators/firewall/PingBlock.hpp"
 #include "generators/firewall/PortMapping.hpp"
@@ -10,10 +11,9 @@ namespace vorlix {
 std::vector<PageEntry> firewall_pages() {
     static const PageSpec kIndex{.caption = "防火墙", .tree = "防火墙(Firewall)"};
     static const PageSpec kSoftware{.caption = "封锁软件类"};
-    static const PageSpec kBlocking{.caption = "封端口及封IP(批量)"};
     static const PageSpec kKeywords{.caption = "封关键字和域名"};
-    return {unbuilt_page(kIndex),    ping_block_page(),   arp_binding_page(),      connection_limit_page(),
-            unbuilt_page(kSoftware), port_mapping_page(), unbuilt_page(kBlocking), unbuilt_page(kKeywords)};
+    return {unbuilt_page(kIndex),    ping_block_page(),   arp_binding_page(),           connection_limit_page(),
+            unbuilt_page(kSoftware), port_mapping_page(), block_ports_addresses_page(), unbuilt_page(kKeywords)};
 }
 
 }  // namespace vorlix
