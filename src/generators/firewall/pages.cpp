@@ -3,6 +3,7 @@
 #include "generators/firewall/ArpBinding.hpp"
 #include "generators/firewall/BlockPortsAddresses.hpp"
 #include "generators/firewall/ConnectionLimit.hpp"
+#include "generators/firewall/KeywordBlocking.hpp"
 #include "generators/firewall/PingBlock.hpp"
 #include "generators/firewall/PortMapping.hpp"
 
@@ -11,9 +12,8 @@ namespace vorlix {
 std::vector<PageEntry> firewall_pages() {
     static const PageSpec kIndex{.caption = "防火墙", .tree = "防火墙(Firewall)"};
     static const PageSpec kSoftware{.caption = "封锁软件类"};
-    static const PageSpec kKeywords{.caption = "封关键字和域名"};
     return {unbuilt_page(kIndex),    ping_block_page(),   arp_binding_page(),           connection_limit_page(),
-            unbuilt_page(kSoftware), port_mapping_page(), block_ports_addresses_page(), unbuilt_page(kKeywords)};
+            unbuilt_page(kSoftware), port_mapping_page(), block_ports_addresses_page(), keyword_blocking_page()};
 }
 
 }  // namespace vorlix
