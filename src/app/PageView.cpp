@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -33,7 +34,7 @@ namespace {
 // Controls that take the whole width of their row instead of sitting in the field column.
 bool spansRow(ControlKind kind) {
     return kind == ControlKind::label || kind == ControlKind::hyperlink || kind == ControlKind::multi_line_edit ||
-           kind == ControlKind::line_list || kind == ControlKind::editor;
+           kind == ControlKind::line_list || kind == ControlKind::editor || kind == ControlKind::list_box;
 }
 
 bool growsDown(ControlKind kind) {
@@ -89,6 +90,21 @@ void setRows(QTreeWidget* list, const Rows& rows, int selected) {
 int selectedRow(const QTreeWidget* list) {
     const QList<QTreeWidgetItem*> selected = list->selectedItems();
     return selected.isEmpty() ? -1 : list->indexOfTopLevelItem(selected.constFirst());
+}
+
+// A list box shows the first cell of each row.
+void setRows(QListWidget* list, const Rows& rows, int selected) {
+    list->clear();
+    for (const Row& row : rows) list->addItem(qs(cell_of(row, 0)));
+    if (selected >= 0 && selected < list->count())
+        list->setCurrentRow(selected);
+    else
+        list->setCurrentRow(-1);
+}
+
+int selectedRow(const QListWidget* list) {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.constFirst());
 }
 
 }  // namespace
@@ -367,6 +383,19 @@ QWidget* PageView::createWidget(const ControlSpec& c) {
             w = list;
             break;
         }
+        case ControlKind::list_box: {
+            auto* list = new QListWidget(this);
+            list->setSelectionMode(QAbstractItemView::SingleSelection);
+            list->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+            // Room for a handful of entries; more scroll.
+            list->setFixedHeight(list->fontMetrics().height() * 5 + 2 * list->frameWidth() + 8);
+            connect(list, &QListWidget::itemSelectionChanged, this, [this, list, name = c.name] {
+                if (m_applying || selectedRow(list) < 0) return;
+                press(name);
+            });
+            w = list;
+            break;
+        }
     }
     w->setObjectName(qs(c.name));
     w->setEnabled(!c.disabled);
@@ -416,6 +445,14 @@ Form PageView::collect() const {
                         row.push_back(item->text(static_cast<int>(col)).toStdString());
                     v.rows.push_back(std::move(row));
                 }
+                v.index = selectedRow(list);
+                break;
+            }
+            case ControlKind::list_box: {
+                const auto* list = static_cast<QListWidget*>(w);
+                FieldValue& v = form.at(c.name);
+                v.rows.clear();
+                for (int r = 0; r < list->count(); ++r) v.rows.push_back({list->item(r)->text().toStdString()});
                 v.index = selectedRow(list);
                 break;
             }
@@ -486,6 +523,9 @@ void PageView::apply(const std::vector<ControlUpdate>& updates) {
             }
             case ControlKind::line_list:
                 setRows(static_cast<QTreeWidget*>(w), u.value.rows, u.value.index);
+                break;
+            case ControlKind::list_box:
+                setRows(static_cast<QListWidget*>(w), u.value.rows, u.value.index);
                 break;
         }
     }

@@ -34,8 +34,8 @@ public:
     // The values the widgets show now.
     Form collect() const;
     // Sets controls as a binding asks: edits, combos and editors take the text, a drop-down list the
-    // index, check boxes and radio buttons the checked state, a line list its rows and selected row;
-    // an update that says so also makes its control usable or greys it out.
+    // index, check boxes and radio buttons the checked state, a line list or list box its rows and
+    // selected row; an update that says so also makes its control usable or greys it out.
     void apply(const std::vector<ControlUpdate>& updates);
 
 Q_SIGNALS:

@@ -277,7 +277,7 @@ int run(int argc, const char* const* argv) {
                          "NAME=VALUE: set one control as typing or a click would (wins over --form)");
     generate->add_option("--form", gen.form_file,
                          "a form file saved by Vorlix or `vorlix-cli form`, or a JSON object of control name -> value");
-    generate->add_option("--row", gen.rows, "LIST=JSON_ARRAY: append one row to a line list");
+    generate->add_option("--row", gen.rows, "LIST=JSON_ARRAY: append one row to a line list or list box");
     std::string seed;
     CLI::Option* seed_opt = generate->add_option("--seed", seed, "seed of the random source, for repeatable output");
     generate->add_option("--now", gen.now, "the date and time of the press, YYYY-MM-DDTHH:MM:SS");

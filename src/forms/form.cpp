@@ -56,16 +56,21 @@ std::optional<std::string> set_pick(Form& form, const ControlSpec& c, std::strin
     return std::nullopt;
 }
 
+// "line list 超级列表框_13" or "list box 列表框_45外网网卡": how messages name a control that holds rows.
+std::string rows_control(const ControlSpec& c) {
+    return (c.kind == ControlKind::list_box ? "list box " : "line list ") + c.name;
+}
+
 std::optional<std::string> rows_from_json(const ControlSpec& c, const nlohmann::json& j, Rows& out) {
-    if (!j.is_array()) return "line list " + c.name + " takes an array of rows";
+    if (!j.is_array()) return rows_control(c) + " takes an array of rows";
     for (const nlohmann::json& row : j) {
-        if (!row.is_array()) return "a row of line list " + c.name + " must be an array of cell texts";
+        if (!row.is_array()) return "a row of " + rows_control(c) + " must be an array of cell texts";
         if (row.size() != c.columns.size())
-            return "a row of line list " + c.name + " has " + std::to_string(row.size()) + " cells; it takes " +
+            return "a row of " + rows_control(c) + " has " + std::to_string(row.size()) + " cells; it takes " +
                    std::to_string(c.columns.size());
         Row cells;
         for (const nlohmann::json& cell : row) {
-            if (!cell.is_string()) return "the cells of line list " + c.name + " are texts";
+            if (!cell.is_string()) return "the cells of " + rows_control(c) + " are texts";
             cells.push_back(cell.get<std::string>());
         }
         out.push_back(std::move(cells));
@@ -225,7 +230,7 @@ std::optional<std::string> set_control(const PageSpec& page, Form& form, std::st
         case ValueForm::rows: {
             if (auto e = too_deep(value, kFormDepth - 1, "line list " + c->name)) return e;
             const nlohmann::json j = nlohmann::json::parse(value, nullptr, false);
-            if (j.is_discarded()) return "line list " + c->name + ": the value is not valid JSON";
+            if (j.is_discarded()) return rows_control(*c) + ": the value is not valid JSON";
             Rows rows;
             if (auto e = rows_from_json(*c, j, rows)) return e;
             form.at(c->name).rows = std::move(rows);
@@ -243,7 +248,7 @@ std::optional<std::string> add_row(const PageSpec& page, Form& form, std::string
     std::string error;
     const ControlSpec* c = input_control(page, name, error);
     if (c == nullptr) return error;
-    if (kind_info(c->kind).value != ValueForm::rows) return "control " + c->name + " is not a line list";
+    if (kind_info(c->kind).value != ValueForm::rows) return "control " + c->name + " is not a line list or list box";
     if (auto e = too_deep(json_row, kFormDepth - 2, "row for " + c->name)) return e;
     const nlohmann::json j = nlohmann::json::parse(json_row, nullptr, false);
     if (j.is_discarded()) return "row for " + c->name + ": not valid JSON";

@@ -64,6 +64,11 @@ ControlSpec line_list(std::string_view name, std::vector<ListColumn> columns) {
 ControlSpec editor(std::string_view name, std::string text) {
     return make(name, ControlKind::editor, std::move(text));
 }
+ControlSpec list_box(std::string_view name) {
+    ControlSpec c = make(name, ControlKind::list_box);
+    c.columns = {{"", 100}};
+    return c;
+}
 
 const ControlSpec* PageSpec::find(std::string_view name) const {
     for (const ControlSpec& c : controls)

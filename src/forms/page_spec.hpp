@@ -24,6 +24,7 @@ enum class ControlKind {
     drop_down,       // list the user only picks from; its value is the selected index (and its text)
     line_list,       // report-style list of rows of text cells; its value is the rows (and the selected row)
     editor,          // a script editor with a line-number gutter; its value is its text
+    list_box,        // a list of one-text rows; its value is the rows (and the selected row)
 };
 
 // What a typed value must look like for the router to take it. A press checks the fields it reads and
@@ -140,6 +141,8 @@ ControlSpec editable_combo(std::string_view name, std::string label, std::vector
 ControlSpec drop_down(std::string_view name, std::string label, std::vector<std::string> items, int index);
 ControlSpec line_list(std::string_view name, std::vector<ListColumn> columns);
 ControlSpec editor(std::string_view name, std::string text);
+// A list box: rows of one text each, set and read like a line list of one column.
+ControlSpec list_box(std::string_view name);
 
 struct PageSpec {
     std::string caption;  // the page's tab caption (for a side window: the window's caption)

@@ -23,7 +23,9 @@ TEST(Registry, EveryBindingRunsOnItsDefaults) {
             Env env{random, {2016, 3, 5, 7, 8, 9}, ""};
             const Outcome o = b.run(form, env);
             EXPECT_TRUE(form.unknown_reads().empty()) << form.unknown_reads().front();
-            if (b.kind == BindingKind::generate) {
+            // A batch whose box starts empty has nothing to write: its press changes nothing.
+            static const std::set<std::string, std::less<>> kIdleOnDefaults = {"按钮_46生成脚本"};
+            if (b.kind == BindingKind::generate && !kIdleOnDefaults.contains(b.control)) {
                 EXPECT_TRUE(o.script || o.message || o.web_page);
             }
         }
