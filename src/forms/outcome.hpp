@@ -48,6 +48,8 @@ struct Outcome {
     std::optional<std::string> script;   // replaces the content of the window's editor
     std::optional<Message> message;      // shown in a message box
     std::vector<ControlUpdate> updates;  // new values of controls on the page
+    // Text for the clipboard. Only the window has one; the command line leaves it out.
+    std::optional<std::string> clipboard;
 
     static Outcome from(Result r) {
         Outcome o;

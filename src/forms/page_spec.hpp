@@ -53,6 +53,8 @@ struct ControlSpec {
     // A button that acts on an editor of its window: what it does, and to which editor.
     EditorCommand command = EditorCommand::none;
     std::string target;
+    // A group box that shows its controls only while this check box is checked ("" = always shown).
+    std::string collapse_with;
 
     // Modifiers, so that a page table reads as a list of calls.
     ControlSpec&& in(std::string_view group_name) && {
@@ -80,6 +82,12 @@ struct ControlSpec {
         tab_set = std::string(set);
         tab = std::move(caption);
         tab_follows = std::string(follows);
+        return std::move(*this);
+    }
+    // A group box that is open while check box `check_box_name` is checked and collapsed while it is
+    // clear: collapsed, it hides its controls and takes no room, so the controls below move up.
+    ControlSpec&& collapses_with(std::string_view check_box_name) && {
+        collapse_with = std::string(check_box_name);
         return std::move(*this);
     }
     // A button that saves or copies the text of editor `editor_name`.
