@@ -2,10 +2,12 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -112,6 +114,7 @@ int selectedRow(const QListWidget* list) {
 PageView::PageView(const PageEntry& entry, QWidget* parent) : QWidget(parent), m_entry(entry) {
     build();
     connectTabs();
+    connectCollapses();
 }
 
 QWidget* PageView::control(std::string_view name) const {
@@ -227,6 +230,24 @@ void PageView::connectTabs() {
             if (checked) tabs->setCurrentWidget(page);
         });
         if (follows->isChecked()) tabs->setCurrentWidget(page);
+        // A radio button and its tab page agree the other way too: bringing the page forward by its tab
+        // is a click on the radio button, so what the page's buttons write matches the page in view.
+        if (qobject_cast<QRadioButton*>(follows) != nullptr)
+            connect(tabs, &QTabWidget::currentChanged, follows, [tabs, page, follows] {
+                if (tabs->currentWidget() == page && !follows->isChecked()) follows->click();
+            });
+    }
+}
+
+// A collapsible group box is shown while its check box is checked, by the user or by an update.
+void PageView::connectCollapses() {
+    for (const ControlSpec& c : spec().controls) {
+        if (c.collapse_with.empty()) continue;
+        auto* check = qobject_cast<QAbstractButton*>(control(c.collapse_with));
+        QWidget* box = control(c.name);
+        if (check == nullptr || box == nullptr) continue;
+        connect(check, &QAbstractButton::toggled, box, &QWidget::setVisible);
+        box->setVisible(check->isChecked());
     }
 }
 
@@ -548,6 +569,7 @@ void PageView::press(std::string_view control) {
 void PageView::deliver(const Outcome& outcome) {
     // The page and the editor change first, so the user sees the result behind a message box.
     apply(outcome.updates);
+    if (outcome.clipboard) QGuiApplication::clipboard()->setText(qs(*outcome.clipboard));
     if (outcome.script) {
         if (m_editor != nullptr)
             m_editor->setScript(*outcome.script);

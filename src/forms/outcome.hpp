@@ -55,6 +55,8 @@ struct Outcome {
     std::optional<Message> message;       // shown in a message box
     std::vector<ControlUpdate> updates;   // new values of controls on the page
     std::optional<std::string> web_page;  // a web address to open in the default browser
+    // Text for the clipboard. Only the window has one; the command line leaves it out.
+    std::optional<std::string> clipboard;
 
     static Outcome from(Result r) {
         Outcome o;

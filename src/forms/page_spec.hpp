@@ -77,6 +77,8 @@ struct ControlSpec {
     ValueType type = ValueType::text;
     std::size_t max_bytes = 0;
     bool any_unicode = false;
+    // A group box that shows its controls only while this check box is checked ("" = always shown).
+    std::string collapse_with;
 
     // Modifiers, so that a page table reads as a list of calls.
     ControlSpec&& in(std::string_view group_name) && {
@@ -116,6 +118,12 @@ struct ControlSpec {
     }
     ControlSpec&& unicode() && {
         any_unicode = true;
+        return std::move(*this);
+    }
+    // A group box that is open while check box `check_box_name` is checked and collapsed while it is
+    // clear: collapsed, it hides its controls and takes no room, so the controls below move up.
+    ControlSpec&& collapses_with(std::string_view check_box_name) && {
+        collapse_with = std::string(check_box_name);
         return std::move(*this);
     }
     // A button that saves or copies the text of editor `editor_name`.

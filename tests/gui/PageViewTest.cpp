@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -348,6 +349,11 @@ TEST(PageViewWindow, TabsFollowTheirRadiosAndPressesWriteIntoTheOwnEditor) {
     EXPECT_EQ(tabs->currentWidget(), view.control("分组框_甲"));
     clickIndicator(view.control("单选框_乙"));
     EXPECT_EQ(tabs->currentWidget(), view.control("分组框_乙"));
+    // The other way round: a tab header brought forward by the user checks its radio button.
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(0).center());
+    EXPECT_EQ(tabs->currentWidget(), view.control("分组框_甲"));
+    EXPECT_TRUE(qobject_cast<QRadioButton*>(view.control("单选框_甲"))->isChecked());
+    EXPECT_FALSE(qobject_cast<QRadioButton*>(view.control("单选框_乙"))->isChecked());
     EXPECT_GT(view.control("面板_右")->x(), view.control("面板_左")->geometry().right());  // side by side
 
     ScriptPane* pane = view.editor();

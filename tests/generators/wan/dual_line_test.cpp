@@ -55,6 +55,7 @@ TEST(DualLine, SetupWithDefaults) {
 }
 
 TEST(DualLine, NetcomPrimaryOnlySwapsTheDnsServers) {
+    // The views point into the script, which must outlive them.
     const std::string script = press("按钮_17生成", {{"单选框_17网通", "1"}});
     const std::vector<std::string_view> netcom = split_lines(script);
     const std::vector<std::string_view> telecom = split_lines(kDefaultSetup);
