@@ -119,8 +119,7 @@ FormLoad loadForm(PageView& view, const QString& path) {
         if (was == nullptr || *was != value) updates.push_back({name, value, std::nullopt});
     }
     // Which controls are usable follows the loaded check boxes, as after the user's own clicks.
-    for (const ControlUpdate& r : reactions)
-        if (r.enabled) updates.push_back({r.name, read.form.at(r.name), r.enabled});
+    for (const ControlUpdate& r : reactions) updates.push_back(r);
     view.apply(updates);
     remember(path, spec.caption);
 

@@ -11,8 +11,8 @@
 #endif
 
 #include <cerrno>
-#include <csignal>
 #include <charconv>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -211,7 +211,8 @@ int cmd_generate(const GenerateOptions& o) {
     }
     SeededRandom random = seed ? SeededRandom(*seed) : SeededRandom();
     Env env{random, now, data_dir()};
-    if (!o.form_file.empty()) settle(*ref.page, form, env);  // as the window does after loading a file
+    // As the window does after loading a file: what a check box greys out holds what the page puts there.
+    if (!o.form_file.empty()) apply_updates(form, settle(*ref.page, form, env));
     if (auto e = fill(*ref.page, form, input, env)) return usage_error(*e);
     const Outcome outcome = press(*ref.page, form, ref.binding->control, env);
     if (outcome.message && !outcome.script) {

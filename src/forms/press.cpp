@@ -63,12 +63,20 @@ Outcome click(const PageEntry& page, Form& form, std::string_view name, Env& env
     return o;
 }
 
-std::vector<ControlUpdate> settle(const PageEntry& page, Form& form, Env& env) {
+std::vector<ControlUpdate> settle(const PageEntry& page, const Form& form, Env& env) {
     std::vector<ControlUpdate> updates;
     for (const ControlSpec& c : page.spec->controls) {
         if (c.kind != ControlKind::check_box && c.kind != ControlKind::radio_button) continue;
-        Outcome o = click(page, form, c.name, env);
-        for (ControlUpdate& u : o.updates) updates.push_back(std::move(u));
+        // The reaction runs on a copy. A control it greys out shows what the page puts there (the user
+        // could not have typed anything else); one left usable keeps the file's value (a suffix a radio
+        // button would fill in, say, that the user then changed).
+        Form scratch = form;
+        for (ControlUpdate& u : click(page, scratch, c.name, env).updates) {
+            if (!u.enabled) continue;
+            const FieldValue* v = form.find(u.name);
+            const bool keep = *u.enabled && v != nullptr;
+            updates.push_back({u.name, keep ? *v : u.value, u.enabled});
+        }
     }
     return updates;
 }

@@ -23,11 +23,12 @@ void apply_updates(Form& form, const std::vector<ControlUpdate>& updates);
 // click and changes nothing. Returns the binding's outcome (its message, if any).
 Outcome click(const PageEntry& page, Form& form, std::string_view name, Env& env);
 
-// What a page makes of a form that was set all at once (a form file loaded): each check box, and each
-// checked radio button, that the page reacts to is clicked in display order, so that the form and
-// which controls are usable are as the user would have left them by hand. Returns the reactions'
-// updates in that order; their values are applied to `form` already.
-std::vector<ControlUpdate> settle(const PageEntry& page, Form& form, Env& env);
+// Which controls a form set all at once (a form file loaded) leaves usable: the reactions of each check
+// box, and each checked radio button, run as clicks in display order on a copy of the form, and their
+// greying out or making usable again is returned. A greyed control gets the value the reaction gives
+// it; a usable one keeps the form's value (a file says what each field holds, even where a click would
+// have filled something else in). `form` itself is left as it is; apply_updates applies the result.
+std::vector<ControlUpdate> settle(const PageEntry& page, const Form& form, Env& env);
 
 // How a user changes a form outside the window (a form file is read with read_form_file first): rows
 // appended to line lists (a JSON array each), then single controls set from text, each of which is

@@ -119,7 +119,7 @@ std::optional<std::string> append_private(const std::string& path, std::string_v
         wrote = true;
         bytes.remove_prefix(static_cast<std::size_t>(n));
     }
-    if (error && wrote) (void)::ftruncate(fd, old_size);
+    if (error && wrote && ::ftruncate(fd, old_size) != 0) error = *error + "; " + error_text(errno);
     if (::close(fd) != 0 && !error) error = error_text(errno);
     return error;
 }

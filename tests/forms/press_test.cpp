@@ -99,22 +99,40 @@ TEST(Press, FillAppendsRowsThenSetsAndStopsAtTheFirstBadInput) {
     EXPECT_TRUE(fill(g.page, g.form, input, g.env));
 }
 
-// A form set all at once (a form file loaded) gets the reactions a user's clicks would have given: the
-// check box's whichever its state, the radio button's only where it is checked; in display order.
-TEST(Press, SettleRunsTheReactionsOfTheFormsCheckBoxesAndCheckedRadios) {
-    Fixture f;
-    f.form.at("c").checked = true;
-    EXPECT_EQ(settle(f.page, f.form, f.env).size(), 1u);
-    EXPECT_EQ(f.form.text("e"), "check c=1");
+// A form set all at once (a form file loaded): the reactions of its check boxes and checked radio
+// buttons run in display order on a copy, and only what they grey out or make usable comes back. A
+// greyed control takes the reaction's value; a usable one keeps the loaded value (a suffix a radio
+// button fills in, which the user then changed).
+Outcome grey(const Form& form, Env&) {
+    Outcome o;
+    o.updates.push_back({"e", FieldValue{.text = "overwritten"}, !form.checked("c")});
+    return o;
+}
 
-    Fixture g;
-    g.form.at("r1").checked = false;
-    g.form.at("r2").checked = true;
-    const std::vector<ControlUpdate> updates = settle(g.page, g.form, g.env);
-    ASSERT_EQ(updates.size(), 2u);
-    EXPECT_EQ(updates[0].value.text, "check c=0");
-    EXPECT_EQ(updates[1].value.text, "radio c=0");
-    EXPECT_EQ(g.form.text("e"), "radio c=0");
+TEST(Press, SettleKeepsTheLoadedValuesAndReturnsOnlyWhatIsUsable) {
+    Fixture f;
+    f.page = {&page(), {{"c", grey, BindingKind::action}, {"r2", on_radio, BindingKind::action}}};
+    f.form.at("e").text = "loaded";
+    f.form.at("c").checked = true;
+    f.form.at("r1").checked = false;
+    f.form.at("r2").checked = true;
+    const Form before = f.form;
+
+    const std::vector<ControlUpdate> updates = settle(f.page, f.form, f.env);
+    EXPECT_EQ(f.form.values(), before.values());
+    // The radio's reaction says nothing about usability, so only the check box's greying comes back.
+    ASSERT_EQ(updates.size(), 1u);
+    EXPECT_EQ(updates[0].name, "e");
+    EXPECT_EQ(updates[0].value.text, "overwritten");
+    EXPECT_EQ(updates[0].enabled, std::optional<bool>(false));
+
+    // An unchecked radio button is not a click: nothing of it runs.
+    f.form.at("r2").checked = false;
+    f.form.at("c").checked = false;
+    const std::vector<ControlUpdate> unchecked = settle(f.page, f.form, f.env);
+    ASSERT_EQ(unchecked.size(), 1u);
+    EXPECT_EQ(unchecked[0].value.text, "loaded");
+    EXPECT_EQ(unchecked[0].enabled, std::optional<bool>(true));
 }
 
 }  // namespace

@@ -37,7 +37,9 @@ inline Outcome press_outcome(std::string_view button, const Sets& sets = {}, Ran
 inline std::string press(std::string_view button, const Sets& sets = {}) {
     const Outcome o = press_outcome(button, sets);
     EXPECT_TRUE(o.script) << (o.message ? o.message->text : std::string());
-    if (o.message) EXPECT_EQ(o.message->icon, kIconWarning) << o.message->text;
+    if (o.message) {
+        EXPECT_EQ(o.message->icon, kIconWarning) << o.message->text;
+    }
     return o.script.value_or("<no script>");
 }
 

@@ -45,7 +45,9 @@ TEST(RosArgs, EveryDefaultScriptReads) {
             SeededRandom random(3);
             Env env{random, {2016, 3, 5, 7, 8, 9}, ""};
             const Outcome o = press(*page, Form::defaults(*page->spec), b.control, env);
-            if (o.script) EXPECT_EQ(script_problem(*o.script), std::nullopt);
+            if (o.script) {
+                EXPECT_EQ(script_problem(*o.script), std::nullopt);
+            }
         }
     }
 }

@@ -84,11 +84,13 @@ TEST(ScheduledBackup, ATypedValueIsNeverTakenForAPlaceholder) {
     // instead of turning into the time.
     const std::vector<std::string> lines = lines_of(generate_scheduled_backup({"03:00:00", "{执行时间}"}).script);
     ASSERT_EQ(lines.size(), 15u);
-    EXPECT_TRUE(lines[0].starts_with("/system schedule add interval=\"{执行时间}\" name=")) << lines[0];
+    // (Inside quotes the text is written as the escapes of its GBK bytes.)
+    EXPECT_TRUE(lines[0].starts_with("/system schedule add interval=\"{\\D6\\B4\\D0\\D0\\CA\\B1\\BC\\E4}\" name="))
+        << lines[0];
     EXPECT_EQ(lines[14], "    jan/25/2015 start-time=03:00:00");
     // And the other way round.
     EXPECT_EQ(lines_of(generate_scheduled_backup({"{执行周期}", "1d"}).script)[14],
-              "    jan/25/2015 start-time=\"{执行周期}\"");
+              "    jan/25/2015 start-time=\"{\\D6\\B4\\D0\\D0\\D6\\DC\\C6\\DA}\"");
 }
 
 // The script that the e-mail page stores, as the router holds it (Chinese in GBK).

@@ -60,8 +60,11 @@ TEST(DualLine, NetcomPrimaryOnlySwapsTheDnsServers) {
     const std::vector<std::string_view> netcom = split_lines(script);
     const std::vector<std::string_view> telecom = split_lines(kDefaultSetup);
     ASSERT_EQ(netcom.size(), telecom.size());
-    for (std::size_t i = 0; i < netcom.size(); ++i)
-        if (i != kDnsLine) EXPECT_EQ(netcom[i], telecom[i]) << i;
+    for (std::size_t i = 0; i < netcom.size(); ++i) {
+        if (i != kDnsLine) {
+            EXPECT_EQ(netcom[i], telecom[i]) << i;
+        }
+    }
     EXPECT_EQ(netcom[kDnsLine],
               "/ip dns set allow-remote-requests=yes cache-size=2048 max-udp-packet-size=512 "
               "servers=218.104.128.106,218.85.152.99");
