@@ -85,4 +85,10 @@ std::string bare_value(std::string_view text) {
     return safe ? std::string(text) : quote_value(text);
 }
 
+std::string item_by_name(std::string_view name) {
+    std::string bare = bare_value(name);
+    if (bare == name) return bare;
+    return "[find name=" + bare + "]";
+}
+
 }  // namespace vorlix

@@ -30,4 +30,10 @@ std::string quote_value(std::string_view text);
 // Example: bare_value("ether1") == "ether1", bare_value("my wan") == "\"my wan\""
 std::string bare_value(std::string_view text);
 
+// The item a `set` or `remove` command names by the name the user typed: the name itself where
+// bare_value keeps it bare, otherwise the item found by its quoted name. A quoted name in the place
+// of the item is not read the same way by every tool that parses RouterOS commands; `[find ...]` is.
+// Example: item_by_name("ether1") == "ether1", item_by_name("my wan") == "[find name=\"my wan\"]"
+std::string item_by_name(std::string_view name);
+
 }  // namespace vorlix
