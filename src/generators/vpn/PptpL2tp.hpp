@@ -1,11 +1,13 @@
 #pragma once
 // Pages "PPTP" and "L2TP": the VPN server (pool, profile, masquerade), one VPN account, and a VPN
 // client, either with the default route through the tunnel or beside the carrier routes of a router
-// on a Telecom and a Netcom line. The two pages differ only in the protocol's words.
+// on a Telecom and a Netcom line. The two pages differ only in the protocol's words and their names.
 #include <string>
 #include <string_view>
 
 #include "forms/outcome.hpp"
+#include "forms/page_entry.hpp"
+#include "generators/pppoe/PppoeServer.hpp"
 
 namespace vorlix {
 
@@ -16,20 +18,12 @@ std::string_view vpn_word(VpnProtocol protocol);
 
 struct VpnServerFields {
     VpnProtocol protocol = VpnProtocol::pptp;
-    std::string pool_range, gateway, dns1, dns2, pool_name, profile;
-    bool rate_limit = false;
-    std::string upload, download;
-    bool idle_timeout = false;
-    std::string idle;
-    bool session_timeout = false;
-    std::string session;
-    // The selected items of the seven protocol lists.
-    std::string use_ipv6, use_mpls, use_compression, use_vj_compression, use_encryption, only_one, change_tcp_mss;
+    std::string pool_range, gateway, pool_name, profile;
+    PppProfileOptions options;
 };
 
 // Four lines: the server enabled, the pool, the profile (the gateway as the router's own address in
-// every tunnel, the pool for the clients; idle, session and rate limits when checked, in that order,
-// just before dns-server=), and a masquerade of the pool's range.
+// every tunnel, the pool for the clients, then the options), and a masquerade of the pool's range.
 Result generate_vpn_server(const VpnServerFields& f);
 
 struct VpnAccountFields {
@@ -58,5 +52,10 @@ struct VpnClientFields {
 // line without it, "/ip route", one route per network of the secondary carrier's built-in list by
 // the secondary gateway (distance=1), and the default route by the primary gateway (distance=2).
 Result generate_vpn_client(const VpnClientFields& f);
+
+const PageSpec& pptp_page_spec();
+const PageSpec& l2tp_page_spec();
+PageEntry pptp_page();
+PageEntry l2tp_page();
 
 }  // namespace vorlix
