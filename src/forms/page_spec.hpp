@@ -25,7 +25,8 @@ enum class ControlKind {
     editor,          // a script editor with a line-number gutter; its value is its text
 };
 
-// What a button does to an editor of its window, without a binding of its own.
+// What a button does to an editor of its window (or, copying, to a label that shows a result), without a
+// binding of its own.
 enum class EditorCommand { none, save, copy };
 
 struct ListColumn {
@@ -82,7 +83,7 @@ struct ControlSpec {
         tab_follows = std::string(follows);
         return std::move(*this);
     }
-    // A button that saves or copies the text of editor `editor_name`.
+    // A button that saves or copies the text of editor `editor_name` (or copies a label's text).
     ControlSpec&& acts_on(std::string_view editor_name, EditorCommand what) && {
         target = std::string(editor_name);
         command = what;

@@ -68,7 +68,7 @@ VendorTexts vendor_texts(const VendorLookup& lookup);
 // The message when no registry was found, naming the package that installs one.
 inline constexpr std::string_view kNoRegistryVendor = "未找到IEEE厂商数据库";
 inline constexpr std::string_view kNoRegistryHint =
-    "请安装 ieee-data 软件包(apt install ieee-data),或指定 oui.csv 所在的目录";
+    "请安装 ieee-data 软件包(apt install ieee-data),或用环境变量 VORLIX_IEEE_DATA 指定 oui.csv 所在的目录";
 inline constexpr std::string_view kVendorNotListed = "未查到该地址的厂商";
 inline constexpr std::string_view kMulticastAddress = "组播地址";
 inline constexpr std::string_view kLocalAddress = "本地管理地址";

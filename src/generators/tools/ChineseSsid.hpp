@@ -5,6 +5,7 @@
 #include <string>
 
 #include "forms/outcome.hpp"
+#include "forms/page_entry.hpp"
 
 namespace vorlix {
 
@@ -20,5 +21,8 @@ inline constexpr std::size_t kMaxSsidBytes = 32;
 // valid UTF-8, a name longer than kMaxSsidBytes bytes.
 // Example: {"wlan1", "咖啡"} -> /interface wireless set wlan1 ssid="\E5\92\96\E5\95\A1"
 Result generate_chinese_ssid(const ChineseSsidFields& f);
+
+const PageSpec& chinese_ssid_page_spec();
+PageEntry chinese_ssid_page();
 
 }  // namespace vorlix

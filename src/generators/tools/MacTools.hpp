@@ -1,9 +1,10 @@
 #pragma once
 // Page "MAC随机生成": a list of random MAC addresses, the command that gives an Ethernet interface a
-// new MAC address, and the offline vendor lookup (tools/mac_vendor.hpp).
+// new MAC address, and the offline vendor lookup (tools/mac_vendor.hpp) with its two copy buttons.
 #include <string>
 
 #include "forms/outcome.hpp"
+#include "forms/page_entry.hpp"
 #include "script/random.hpp"
 
 namespace vorlix {
@@ -31,5 +32,8 @@ struct MacChangeFields {
 // "/interface ethernet set IFACE mac-address=XX:XX:XX:XX:XX:XX", the address normalised from any
 // form parse_mac reads. Refused: an empty interface, an address that is not 12 hexadecimal digits.
 Result generate_mac_change(const MacChangeFields& f);
+
+const PageSpec& mac_tools_page_spec();
+PageEntry mac_tools_page();
 
 }  // namespace vorlix

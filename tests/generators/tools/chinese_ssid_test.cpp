@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "support/press.hpp"
+
 namespace vorlix {
 namespace {
 
@@ -12,6 +14,11 @@ std::string repeat(std::string_view s, int n) {
     std::string out;
     for (int i = 0; i < n; ++i) out += s;
     return out;
+}
+
+TEST(ChineseSsid, Defaults) {
+    EXPECT_EQ(test::press("按钮_82生成"),
+              R"(/interface wireless set wlan1 ssid="\E6\97\A0\E7\BA\BF\E7\BD\91\E7\BB\9C")");
 }
 
 TEST(ChineseSsid, NameAsEscapedUtf8Bytes) {
@@ -27,7 +34,8 @@ TEST(ChineseSsid, NameAsEscapedUtf8Bytes) {
         {"two characters", "wlan2", "咖啡", R"(/interface wireless set wlan2 ssid="\E5\92\96\E5\95\A1")"},
         {"quote, dollar and question mark cannot break the string", "wlan1", "a\"b$c?",
          R"(/interface wireless set wlan1 ssid="a\22b\24c\3F")"},
-        {"an interface name with a blank is quoted", "my wlan", "a", R"(/interface wireless set "my wlan" ssid="a")"},
+        {"an interface name with a blank is found by name", "my wlan", "a",
+         R"(/interface wireless set [find name="my wlan"] ssid="a")"},
         {"ten CJK characters are 30 bytes", "wlan1", repeat("网", 10),
          "/interface wireless set wlan1 ssid=\"" + repeat(R"(\E7\BD\91)", 10) + "\""},
         {"32 bytes exactly", "wlan1", repeat("a", 32),
