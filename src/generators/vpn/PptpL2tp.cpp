@@ -219,16 +219,15 @@ Result generate_vpn_client(const VpnClientFields& f) {
                                " user=" + quote_value(f.user) + " password=" + quote_value(f.password);
     if (f.routes == VpnClientRoutes::default_route) return Result::ok(client + " add-default-route=yes disabled=no");
 
-    // The same carrier routes as the dual-line page's: the primary line takes the default route, the
+    // The carrier routes of the dual-line page: the primary line takes the default route, the
     // networks of the other carrier leave by the other line.
-    const Result routes = generate_dual_line_routes({
-        .telecom_gateway = f.telecom_gateway,
-        .netcom_gateway = f.netcom_gateway,
-        .telecom_primary = f.routes == VpnClientRoutes::telecom_primary,
-    });
     ScriptBuilder s;
     s.line(client + " disabled=no");
-    s.block(routes.script);
+    add_carrier_routes(s, {
+                              .telecom_gateway = f.telecom_gateway,
+                              .netcom_gateway = f.netcom_gateway,
+                              .telecom_primary = f.routes == VpnClientRoutes::telecom_primary,
+                          });
     return Result::ok(s.str());
 }
 
