@@ -32,8 +32,8 @@
 #include "script/isp_lists.hpp"
 #include "script/ros_date.hpp"
 #include "script/ros_escape.hpp"
-#include "version.hpp"
 #include "tools/mac_vendor.hpp"
+#include "version.hpp"
 
 namespace vorlix {
 namespace {

@@ -73,7 +73,10 @@ const PageSpec& pppoe_server_page_spec() {
                     .in(name::group)
                     .hinted("设置多个PPPOE服务时标识不能重复,否者请保持默认"),
                 check_box(name::rate_limit, "PPPoE客户端限速     上传:", false).in(name::group),
-                editable_combo(name::upload, "", ppp_rate_items(), "1M").typed(ValueType::rate).in(name::group).beside(),
+                editable_combo(name::upload, "", ppp_rate_items(), "1M")
+                    .typed(ValueType::rate)
+                    .in(name::group)
+                    .beside(),
                 editable_combo(name::download, "bits/s   下载:", ppp_rate_items(), "1M")
                     .typed(ValueType::rate)
                     .in(name::group)
