@@ -1,8 +1,10 @@
 #pragma once
 // Random numbers for generated account names and passwords, from a source the caller injects so
 // that tests and `vorlix-cli --seed` are repeatable.
+#include <array>
 #include <cstdint>
 #include <random>
+#include <string>
 #include <vector>
 
 namespace vorlix {
@@ -45,5 +47,18 @@ private:
 // high < low the result is 0 and no value is drawn.
 // Example: with a source giving 7, random_in_range(source, 1, 5) == 1 + 7 % 5 == 3
 std::int32_t random_in_range(RandomSource& source, std::int32_t low, std::int32_t high);
+
+using MacAddress = std::array<std::uint8_t, 6>;
+
+// A MAC address a router may give one of its own interfaces: six octets, each the low byte of one raw
+// value, with the first octet made unicast (bit 0 clear) and locally administered (bit 1 set). A
+// multicast address is refused as an interface address, and a locally administered one can never be
+// a vendor's address that some other device already uses.
+// Example: with a source giving 0x6B, 0x3F, 0xC2, 0x71, 0x9E, 0xB4 -> 6A:3F:C2:71:9E:B4
+MacAddress random_mac(RandomSource& source);
+
+// Six octets as two upper-case hexadecimal digits each, joined by ":".
+// Example: mac_text({0x02, 0, 0x5E, 0x10, 0xFF, 1}) == "02:00:5E:10:FF:01"
+std::string mac_text(const MacAddress& mac);
 
 }  // namespace vorlix

@@ -73,6 +73,34 @@ TEST(Random, RemainderMapping) {
     EXPECT_EQ(a.next(), b.next());
 }
 
+// The first octet decides whether a router takes the address for an interface: bit 0 (multicast) must
+// be clear, and bit 1 (locally administered) set so it can never equal a vendor's address.
+TEST(Random, MacAddressesAreUnicastAndLocallyAdministered) {
+    struct Case {
+        const char* why;
+        std::vector<std::uint32_t> raw;
+        std::string want;
+    };
+    const Case cases[] = {
+        {"multicast bit cleared, local bit set", {0x6B, 0x3F, 0xC2, 0x71, 0x9E, 0xB4}, "6A:3F:C2:71:9E:B4"},
+        {"all bits set", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, "FE:FF:FF:FF:FF:FF"},
+        {"all bits clear", {0, 0, 0, 0, 0, 0}, "02:00:00:00:00:00"},
+        {"only the low byte of each value",
+         {0x12345601, 0xABCDEF0A, 0x100, 0x1FF, 0x80000010, 0x7},
+         "02:0A:00:FF:10:07"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        ScriptedRandom source(c.raw);
+        EXPECT_EQ(mac_text(random_mac(source)), c.want);
+    }
+    SeededRandom seeded(7);
+    for (int i = 0; i < 2000; ++i) {
+        const MacAddress mac = random_mac(seeded);
+        ASSERT_EQ(mac[0] & 0x03, 0x02) << mac_text(mac);
+    }
+}
+
 TEST(ScriptBuilder, JoinsWithCrLfAndKeepsExplicitBlanks) {
     ScriptBuilder s;
     EXPECT_TRUE(s.empty());
