@@ -105,9 +105,6 @@ const PageSpec& vlan_pppoe_page_spec() {
                 .in(name::settings)
                 .hinted("(建议使用最好性能的网卡为外网网卡,连接VLAN交换机的网卡)"),
             button(name::generate, "5.X/6.X系列脚本生成").in(name::settings),
-            group_box(name::notice_group, "注意事项").beside(),
-            label(name::notice, kNotice).in(name::notice_group),
-            label(name::warning, "交换机一定要能支持802.1Q VLAN，否则无法实现！").in(name::notice_group),
             group_box(name::lines, "当前配置PPPoE账号"),
             edit(name::account, "宽带账号:", "adsl0001").in(name::lines),
             edit(name::password, "宽带密码:", "123456").in(name::lines),
@@ -116,6 +113,9 @@ const PageSpec& vlan_pppoe_page_spec() {
             button(name::modify, "修改账号").in(name::lines).beside(),
             button(name::remove, "删除账号").in(name::lines).beside(),
             line_list(name::list, {{"宽带账号", 180}, {"宽带密码", 180}, {"VLAN ID", 100}}).in(name::lines),
+            group_box(name::notice_group, "注意事项"),
+            label(name::notice, kNotice).in(name::notice_group),
+            label(name::warning, "交换机一定要能支持802.1Q VLAN，否则无法实现！").in(name::notice_group),
         }};
     return kPage;
 }
