@@ -53,6 +53,8 @@ struct ControlSpec {
     // A button that acts on an editor of its window: what it does, and to which editor.
     EditorCommand command = EditorCommand::none;
     std::string target;
+    // A check box that shows the text of password box `reveals` in clear while it is checked.
+    std::string reveals;
 
     // Modifiers, so that a page table reads as a list of calls.
     ControlSpec&& in(std::string_view group_name) && {
@@ -80,6 +82,11 @@ struct ControlSpec {
         tab_set = std::string(set);
         tab = std::move(caption);
         tab_follows = std::string(follows);
+        return std::move(*this);
+    }
+    // A check box that unmasks password box `password_box` while it is checked; the text is untouched.
+    ControlSpec&& unmasks(std::string_view password_box) && {
+        reveals = std::string(password_box);
         return std::move(*this);
     }
     // A button that saves or copies the text of editor `editor_name`.
