@@ -49,9 +49,13 @@ Result generate_vrrp_pppoe(const VrrpPppoeFields& f) {
     b.line(
         "/ip firewall mangle add action=change-mss chain=forward comment=change-mss disabled=no new-mss=1440 "
         "protocol=tcp tcp-flags=syn");
+    // A connection arriving on line i is marked in prerouting, where connections forwarded to a LAN host
+    // pass too (input sees only those to the router), so the replies below leave by line i.
     for (std::size_t i = 1; i <= n; ++i)
-        b.line("/ip firewall mangle add action=mark-connection chain=input disabled=no in-interface=" + out(i) +
-               " new-connection-mark=" + out(i) + "_conn passthrough=yes");
+        b.line(
+            "/ip firewall mangle add action=mark-connection chain=prerouting connection-mark=no-mark disabled=no "
+            "in-interface=" +
+            out(i) + " new-connection-mark=" + out(i) + "_conn passthrough=yes");
     for (std::size_t i = 1; i <= n; ++i)
         b.line("/ip firewall mangle add action=mark-routing chain=output connection-mark=" + out(i) +
                "_conn disabled=no new-routing-mark=to_" + out(i) + " passthrough=yes");

@@ -1,9 +1,9 @@
 #pragma once
 // Page "VRRP多线PPPoE": several PPPoE connections dialled over one WAN port, each on a VRRP interface
 // of its own (a VRRP interface brings its own MAC address, so the carrier sees one host per
-// connection). Line i gets vrrp<i> with VRID i and dials pppoe-out<i> over it; replies leave by the
-// connection they came in on, and the LAN goes out through line 1, falling back to the next line
-// when one stops answering. Its line list: account, password.
+// connection). Line i gets vrrp<i> with VRID i and dials pppoe-out<i> over it; a connection arriving on
+// a line is answered through that line, and the LAN goes out through line 1, falling back to the next
+// line when one stops answering. Its line list: account, password.
 #include <cstddef>
 #include <string>
 

@@ -28,7 +28,8 @@ Rows lines(std::size_t n) {
 }
 
 // Grouped by kind; the port holds the network at .254 and each VRRP interface its own host, so no
-// address repeats; each line's marked route is followed by an unmarked one with distance i.
+// address repeats; connections arriving on a line are marked in prerouting, so forwarded ones are
+// answered by their line; each line's marked route is followed by an unmarked one with distance i.
 TEST(VrrpPppoe, ThreeLinesGroupedByKind) {
     const Result r = generate_vrrp_pppoe(defaults(lines(3)));
     ASSERT_FALSE(r.refusal);
@@ -50,12 +51,12 @@ TEST(VrrpPppoe, ThreeLinesGroupedByKind) {
             R"(/interface pppoe-client add name="pppoe-out3" interface="vrrp3" user="adsl3" password="pw3" disabled=no)",
             "/ip firewall mangle add action=change-mss chain=forward comment=change-mss disabled=no new-mss=1440 "
             "protocol=tcp tcp-flags=syn",
-            "/ip firewall mangle add action=mark-connection chain=input disabled=no in-interface=pppoe-out1 "
-            "new-connection-mark=pppoe-out1_conn passthrough=yes",
-            "/ip firewall mangle add action=mark-connection chain=input disabled=no in-interface=pppoe-out2 "
-            "new-connection-mark=pppoe-out2_conn passthrough=yes",
-            "/ip firewall mangle add action=mark-connection chain=input disabled=no in-interface=pppoe-out3 "
-            "new-connection-mark=pppoe-out3_conn passthrough=yes",
+            "/ip firewall mangle add action=mark-connection chain=prerouting connection-mark=no-mark disabled=no "
+            "in-interface=pppoe-out1 new-connection-mark=pppoe-out1_conn passthrough=yes",
+            "/ip firewall mangle add action=mark-connection chain=prerouting connection-mark=no-mark disabled=no "
+            "in-interface=pppoe-out2 new-connection-mark=pppoe-out2_conn passthrough=yes",
+            "/ip firewall mangle add action=mark-connection chain=prerouting connection-mark=no-mark disabled=no "
+            "in-interface=pppoe-out3 new-connection-mark=pppoe-out3_conn passthrough=yes",
             "/ip firewall mangle add action=mark-routing chain=output connection-mark=pppoe-out1_conn disabled=no "
             "new-routing-mark=to_pppoe-out1 passthrough=yes",
             "/ip firewall mangle add action=mark-routing chain=output connection-mark=pppoe-out2_conn disabled=no "
