@@ -8,16 +8,9 @@
 namespace {
 
 vorlix::PppoeBatchFields defaults_with_count(long long count) {
-    return {.use_prefix = true,
-            .prefix = "MAVEK",
-            .use_suffix = true,
-            .suffix = "@mavek",
-            .profile = "pppoe_profile",
-            .name_length = "8",
-            .password_length = "6",
-            .count = std::to_string(count),
-            .name_rule = {true, false, 0},
-            .password_rule = {true, false, 0}};
+    vorlix::PppoeBatchFields f = vorlix::pppoe_batch_fields(vorlix::Form::defaults(vorlix::pppoe_accounts_page_spec()));
+    f.count = std::to_string(count);
+    return f;
 }
 
 double peak_rss_mb() {

@@ -14,22 +14,17 @@
 #include <QVBoxLayout>
 
 #include "app/AppInfo.hpp"
+#include "app/BringToFront.hpp"
 #include "app/MessageBox.hpp"
 #include "app/PageView.hpp"
+#include "app/QtText.hpp"
 #include "app/ScriptPane.hpp"
 #include "app/TrayIcon.hpp"
 #include "data/embedded.hpp"
-#include "forms/navigation.hpp"
-#include "forms/registry.hpp"
-#include "windows/RouteTableWindow.hpp"
-#include "windows/core/RouteTable.hpp"
+#include "generators/all_pages.hpp"
 
 namespace vorlix {
 namespace {
-
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 QPushButton* namedButton(const char* name, const char* caption, QWidget* parent) {
     auto* button = new QPushButton(QString::fromUtf8(caption), parent);
@@ -76,9 +71,9 @@ QWidget* MainWindow::createPageArea() {
     m_tree->setHeaderHidden(true);
     m_tree->setColumnCount(1);
     QTreeWidgetItem* heading = nullptr;
-    const auto& items = tree_items();
-    for (int i = 0; i < kTreeItemCount; ++i) {
-        const TreeItem& t = items[static_cast<std::size_t>(i)];
+    const std::vector<TreeItem>& items = registry().tree();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const TreeItem& t = items[i];
         QTreeWidgetItem* item = nullptr;
         if (t.level == 1 || heading == nullptr) {
             item = new QTreeWidgetItem(m_tree);
@@ -87,7 +82,7 @@ QWidget* MainWindow::createPageArea() {
             item = new QTreeWidgetItem(heading);
         }
         item->setText(0, qs(t.text));
-        item->setData(0, Qt::UserRole, i);
+        item->setData(0, Qt::UserRole, static_cast<int>(i));
     }
     // Every row has the same height, so the tree need not measure each one; and it is as wide as
     // its longest item, so no text is cut off.
@@ -104,27 +99,30 @@ QWidget* MainWindow::createPageArea() {
     });
     row->addWidget(m_tree);
 
-    m_frame = new QGroupBox(qs(items[0].text), area);
+    m_frame = new QGroupBox(items.empty() ? QString() : qs(items.front().text), area);
     m_frame->setObjectName(QStringLiteral("分组框1"));
     auto* frameLayout = new QVBoxLayout(m_frame);
     frameLayout->setContentsMargins(4, 4, 4, 4);
     m_outerTabs = new QTabWidget(m_frame);
     m_outerTabs->setObjectName(QStringLiteral("选择夹1"));
-    for (std::size_t o = 0; o < m_innerTabs.size(); ++o) {
-        const TabSet& set = inner_tabs()[o];
+    const std::vector<Area>& areas = registry().areas();
+    m_innerTabs.resize(areas.size());
+    m_holders.resize(areas.size());
+    m_pages.resize(areas.size());
+    for (std::size_t o = 0; o < areas.size(); ++o) {
         auto* inner = new QTabWidget(m_outerTabs);
-        inner->setObjectName(qs(set.name));
+        inner->setObjectName(qs(areas[o].tab.tab_set));
         inner->setUsesScrollButtons(true);
-        for (std::string_view caption : set.captions) {
+        for (const PageEntry& page : areas[o].pages) {
             auto* holder = new QWidget(inner);
             auto* holderLayout = new QVBoxLayout(holder);
             holderLayout->setContentsMargins(0, 0, 0, 0);
-            inner->addTab(holder, qs(caption));
+            inner->addTab(holder, qs(page.spec->caption));
             m_holders[o].push_back(holder);
             m_pages[o].push_back(nullptr);
         }
         m_innerTabs[o] = inner;
-        m_outerTabs->addTab(inner, qs(outer_tabs()[o]));
+        m_outerTabs->addTab(inner, qs(areas[o].tab.caption));
         const int outer = static_cast<int>(o);
         connect(inner, &QTabWidget::currentChanged, this, [this, outer](int index) { ensurePage(outer, index); });
     }
@@ -141,13 +139,8 @@ QWidget* MainWindow::createToolRow() {
     auto* bar = new QWidget(this);
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    // The subnet calculator and the language switch arrive later; their buttons already hold their place.
-    QPushButton* subnet = namedButton("按钮_子网计算工具", "子网计算工具", bar);
-    subnet->setEnabled(false);
-    row->addWidget(subnet);
-    QPushButton* routeTable = namedButton("按钮_路由表", "路由表生成器", bar);
-    connect(routeTable, &QPushButton::clicked, this, [this] { m_routeTable.open(); });
-    row->addWidget(routeTable);
+    row->addWidget(sideWindowButton("按钮_子网计算工具", "子网计算工具", bar));
+    row->addWidget(sideWindowButton("按钮_路由表", "路由表生成器", bar));
     row->addSpacing(12);
     row->addWidget(namedLabel("标签455", "将编辑器中的", bar));
     auto* from = new QLineEdit(bar);
@@ -175,9 +168,7 @@ QWidget* MainWindow::createBottomRow() {
     row->addWidget(namedLabel("标签56", "当前版本:", bar));
     row->addWidget(namedLabel("标签_版本", "beta V1.2", bar));
     row->addSpacing(12);
-    QPushButton* editor = namedButton("按钮_脚本编辑器", "脚本编辑器", bar);
-    editor->setEnabled(false);
-    row->addWidget(editor);
+    row->addWidget(sideWindowButton("按钮_脚本编辑器", "脚本编辑器", bar));
     row->addSpacing(12);
     QLabel* hint = namedLabel("标签503", "直接将脚本文件拖曳到上方↑编辑器里就可以直接显示内容,然后另存为即可", bar);
     hint->setWordWrap(true);
@@ -201,9 +192,24 @@ void MainWindow::selectTreeItem(int index) {
     }
 }
 
+QPushButton* MainWindow::sideWindowButton(const char* name, const char* caption, QWidget* parent) {
+    QPushButton* button = namedButton(name, caption, parent);
+    const PageEntry* opened = nullptr;
+    for (const PageEntry& w : registry().windows())
+        if (w.spec->opener == name) opened = &w;
+    if (opened == nullptr) {
+        button->setEnabled(false);  // its window is not built yet
+        return button;
+    }
+    connect(button, &QPushButton::clicked, this,
+            [this, caption = qs(opened->spec->window)] { openSideWindow(caption); });
+    return button;
+}
+
 void MainWindow::navigate(int index) {
-    if (index < 0 || index >= kTreeItemCount) return;
-    const TreeItem& item = tree_items()[static_cast<std::size_t>(index)];
+    const std::vector<TreeItem>& items = registry().tree();
+    if (index < 0 || index >= static_cast<int>(items.size())) return;
+    const TreeItem& item = items[static_cast<std::size_t>(index)];
     m_frame->setTitle(qs(item.text));
     // The inner page first, so that switching the outer tab does not build the page it used to show.
     m_innerTabs[static_cast<std::size_t>(item.outer)]->setCurrentIndex(item.inner);
@@ -215,8 +221,9 @@ void MainWindow::ensurePage(int outer, int inner) {
     auto& pages = m_pages[static_cast<std::size_t>(outer)];
     if (inner < 0 || inner >= static_cast<int>(pages.size()) || pages[static_cast<std::size_t>(inner)] != nullptr)
         return;
+    // A page that is not built yet has nothing to show.
     const PageEntry* entry = registry().page_at(outer, inner);
-    if (entry == nullptr) return;
+    if (entry == nullptr || entry->spec->controls.empty()) return;
     auto* view = new PageView(*entry);
     connect(view, &PageView::scriptReady, m_scriptPane,
             [this](const std::string& script) { m_scriptPane->setScript(script); });
@@ -236,19 +243,27 @@ PageView* MainWindow::pageView(int outer, int inner) const {
 }
 
 QStringList MainWindow::sideWindowCaptions() {
-    return {qs(kRouteTableWindow)};
+    QStringList captions;
+    for (const PageEntry& w : registry().windows()) captions << qs(w.spec->window);
+    return captions;
 }
 
 SideWindow* MainWindow::sideWindow(const QString& caption) {
-    if (caption == qs(kRouteTableWindow)) return m_routeTable.window();
-    return nullptr;
+    QPointer<SideWindow>& slot = m_sideWindows[caption];
+    if (slot.isNull()) {
+        const PageEntry* entry = registry().window(caption.toStdString());
+        if (entry == nullptr) return nullptr;
+        slot = new SideWindow(*entry, this);
+    }
+    return slot;
+}
+
+void MainWindow::openSideWindow(const QString& caption) {
+    if (SideWindow* w = sideWindow(caption)) w->present();
 }
 
 void MainWindow::bringToFront() {
-    if (isMinimized()) showNormal();
-    show();
-    raise();
-    activateWindow();
+    vorlix::bringToFront(this);
 }
 
 bool MainWindow::confirmExit() {

@@ -2,13 +2,16 @@
 // The main window: the navigation tree, the two levels of page tabs inside the frame, the script
 // pane with its actions, and the version line.
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
-#include <array>
+#include <map>
+#include <string>
 #include <vector>
 
 #include "windows/SideWindow.hpp"
 
 class QGroupBox;
+class QPushButton;
 class QTabWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -16,7 +19,6 @@ class QTreeWidgetItem;
 namespace vorlix {
 
 class PageView;
-class RouteTableWindow;
 class ScriptPane;
 
 class MainWindow : public QMainWindow {
@@ -35,6 +37,8 @@ public:
     // The side window with that caption, built now if its button has not been pressed yet, but not
     // shown; null for a caption no side window has.
     SideWindow* sideWindow(const QString& caption);
+    // What a side window's button does: build it if need be, then show it as it was left.
+    void openSideWindow(const QString& caption);
 
     // Shows the window, restores it when minimised and brings it to the front.
     void bringToFront();
@@ -51,16 +55,19 @@ private:
     QWidget* createPageArea();
     QWidget* createToolRow();
     QWidget* createBottomRow();
+    // A button of the main window that opens the side window its page names, greyed out when none does.
+    QPushButton* sideWindowButton(const char* name, const char* caption, QWidget* parent);
 
     QTreeWidget* m_tree = nullptr;
     QGroupBox* m_frame = nullptr;
     QTabWidget* m_outerTabs = nullptr;
-    std::array<QTabWidget*, 9> m_innerTabs{};
+    std::vector<QTabWidget*> m_innerTabs;
     // Per inner tab: the holder the page goes into, and the page once built.
-    std::array<std::vector<QWidget*>, 9> m_holders;
-    std::array<std::vector<PageView*>, 9> m_pages;
+    std::vector<std::vector<QWidget*>> m_holders;
+    std::vector<std::vector<PageView*>> m_pages;
     ScriptPane* m_scriptPane = nullptr;
-    SideWindowSlot<RouteTableWindow> m_routeTable{this};
+    // The side windows built so far, by caption.
+    std::map<QString, QPointer<SideWindow>> m_sideWindows;
     bool m_exitConfirmed = false;
 };
 

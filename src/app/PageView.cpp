@@ -12,38 +12,35 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <exception>
 
 #include "app/MessageBox.hpp"
-#include "app/PlainText.hpp"
+#include "app/QtText.hpp"
+#include "app/ScriptPane.hpp"
+#include "forms/control_kind.hpp"
 #include "forms/data_dir.hpp"
+#include "forms/press.hpp"
 
 namespace vorlix {
 namespace {
 
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-// The bindings the registry holds for a page; none when the page is not registered.
-std::vector<ButtonBinding> registeredBindings(const PageSpec& spec) {
-    for (const PageEntry& entry : registry().pages())
-        if (entry.spec == &spec) return entry.bindings;
-    return {};
-}
-
-// One random source for every press, seeded from the operating system once.
 // Controls that take the whole width of their row instead of sitting in the field column.
 bool spansRow(ControlKind kind) {
     return kind == ControlKind::label || kind == ControlKind::hyperlink || kind == ControlKind::multi_line_edit ||
-           kind == ControlKind::line_list;
+           kind == ControlKind::line_list || kind == ControlKind::editor;
 }
 
 bool growsDown(ControlKind kind) {
-    return kind == ControlKind::multi_line_edit || kind == ControlKind::line_list;
+    return kind == ControlKind::multi_line_edit || kind == ControlKind::line_list || kind == ControlKind::editor;
+}
+
+// Group boxes and panels hold other controls and sit side by side in their row.
+bool isBox(ControlKind kind) {
+    return kind == ControlKind::group_box || kind == ControlKind::panel;
 }
 
 QLabel* textLabel(const QString& text, QWidget* parent) {
@@ -94,12 +91,9 @@ int selectedRow(const QTreeWidget* list) {
 
 }  // namespace
 
-PageView::PageView(const PageSpec& spec, QWidget* parent)
-    : PageView(PageEntry{&spec, registeredBindings(spec)}, parent) {}
-
-PageView::PageView(const PageEntry& entry, QWidget* parent)
-    : QWidget(parent), m_spec(*entry.spec), m_bindings(entry.bindings) {
+PageView::PageView(const PageEntry& entry, QWidget* parent) : QWidget(parent), m_entry(entry) {
     build();
+    connectTabs();
 }
 
 QWidget* PageView::control(std::string_view name) const {
@@ -115,7 +109,7 @@ void PageView::build() {
     // A page with a list or a text box lets it take the height; any other page keeps its rows at
     // the top.
     bool fillsHeight = false;
-    for (const ControlSpec& c : m_spec.controls) fillsHeight = fillsHeight || growsDown(c.kind);
+    for (const ControlSpec& c : spec().controls) fillsHeight = fillsHeight || growsDown(c.kind);
     page->addLayout(form, fillsHeight ? 1 : 0);
     if (!fillsHeight) page->addStretch(1);
 }
@@ -127,11 +121,10 @@ void PageView::fillContainer(QFormLayout* layout, std::string_view group) {
     layout->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     layout->setVerticalSpacing(4);
     std::vector<std::vector<const ControlSpec*>> rows;
-    for (const ControlSpec& c : m_spec.controls) {
+    for (const ControlSpec& c : spec().controls) {
         // A control naming a group the page does not have is shown on the page itself rather than lost.
-        const ControlSpec* box = c.group.empty() || c.group == c.name ? nullptr : m_spec.find(c.group);
-        const std::string_view home =
-            box != nullptr && box->kind == ControlKind::group_box ? std::string_view(c.group) : "";
+        const ControlSpec* box = c.group.empty() || c.group == c.name ? nullptr : spec().find(c.group);
+        const std::string_view home = box != nullptr && isBox(box->kind) ? std::string_view(c.group) : "";
         if (home != group) continue;
         if (c.same_row && !rows.empty())
             rows.back().push_back(&c);
@@ -140,19 +133,8 @@ void PageView::fillContainer(QFormLayout* layout, std::string_view group) {
     }
     for (const auto& row : rows) {
         const ControlSpec& first = *row.front();
-        if (first.kind == ControlKind::group_box) {
-            // Group boxes side by side share the row's width.
-            auto* boxes = new QHBoxLayout;
-            for (const ControlSpec* c : row) {
-                QWidget* w = createWidget(*c);
-                if (auto* box = qobject_cast<QGroupBox*>(w)) {
-                    auto* inner = new QFormLayout(box);
-                    inner->setContentsMargins(8, 4, 8, 6);
-                    fillContainer(inner, c->name);
-                }
-                boxes->addWidget(w, 1);
-            }
-            layout->addRow(boxes);
+        if (isBox(first.kind)) {
+            addBoxes(layout, row);
             continue;
         }
         QLayout* field = createRow(row);
@@ -165,6 +147,68 @@ void PageView::fillContainer(QFormLayout* layout, std::string_view group) {
         } else {
             layout->addRow(static_cast<QWidget*>(nullptr), field);
         }
+    }
+}
+
+// A row of group boxes and panels side by side, sharing its width. A group box on a tab goes into its
+// tab set's tab widget instead, which takes the box's place the first time one of its boxes comes.
+void PageView::addBoxes(QFormLayout* layout, const std::vector<const ControlSpec*>& row) {
+    auto* boxes = new QHBoxLayout;
+    bool used = false;
+    for (const ControlSpec* c : row) {
+        QWidget* w = createWidget(*c);
+        auto* inner = new QFormLayout(w);
+        if (c->kind == ControlKind::panel)
+            inner->setContentsMargins(0, 0, 0, 0);
+        else
+            inner->setContentsMargins(8, 4, 8, 6);
+        fillContainer(inner, c->name);
+        if (!c->tab_set.empty()) {
+            QTabWidget*& tabs = m_tabSets[c->tab_set];
+            const bool first = tabs == nullptr;
+            if (first) {
+                tabs = new QTabWidget(this);
+                tabs->setObjectName(qs(c->tab_set));
+            }
+            tabs->addTab(w, qs(c->tab));
+            if (!first) continue;
+            w = tabs;
+        }
+        used = true;
+        if (c->kind == ControlKind::group_box) {
+            boxes->addWidget(w, 1);
+            continue;
+        }
+        // A panel that holds an editor or a list takes the room its neighbours leave; the others keep
+        // their natural size at the top.
+        bool grows = false;
+        for (const ControlSpec& inside : spec().controls)
+            grows = grows || (inside.group == c->name && growsDown(inside.kind));
+        if (grows)
+            boxes->addWidget(w, 1);
+        else
+            boxes->addWidget(w, 0, Qt::AlignTop);
+    }
+    if (used)
+        layout->addRow(boxes);
+    else
+        delete boxes;
+}
+
+// A tab comes forward when the check box or radio button it follows is checked, by the user or by an
+// update; the tab of the one checked at the start is shown first.
+void PageView::connectTabs() {
+    for (const ControlSpec& c : spec().controls) {
+        if (c.tab_follows.empty() || c.tab_set.empty()) continue;
+        const auto set = m_tabSets.find(c.tab_set);
+        auto* follows = qobject_cast<QAbstractButton*>(control(c.tab_follows));
+        QWidget* page = control(c.name);
+        if (set == m_tabSets.end() || follows == nullptr || page == nullptr) continue;
+        QTabWidget* tabs = set->second;
+        connect(follows, &QAbstractButton::toggled, tabs, [tabs, page](bool checked) {
+            if (checked) tabs->setCurrentWidget(page);
+        });
+        if (follows->isChecked()) tabs->setCurrentWidget(page);
     }
 }
 
@@ -212,6 +256,9 @@ QWidget* PageView::createWidget(const ControlSpec& c) {
             auto* edit = new QLineEdit(text, this);
             if (c.kind == ControlKind::password) edit->setEchoMode(QLineEdit::Password);
             fitText(edit);
+            // Leaving a box the page watches (one that fills itself in again) is a press of it.
+            if (m_entry.binding(c.name) != nullptr)
+                connect(edit, &QLineEdit::editingFinished, this, [this, name = c.name] { press(name); });
             w = edit;
             break;
         }
@@ -237,7 +284,17 @@ QWidget* PageView::createWidget(const ControlSpec& c) {
         }
         case ControlKind::button: {
             auto* button = new QPushButton(text, this);
-            connect(button, &QPushButton::clicked, this, [this, name = c.name] { runBindingsOf(name); });
+            if (c.command == EditorCommand::none)
+                connect(button, &QPushButton::clicked, this, [this, name = c.name] { press(name); });
+            else
+                connect(button, &QPushButton::clicked, this, [this, target = c.target, command = c.command] {
+                    auto* pane = qobject_cast<ScriptPane*>(control(target));
+                    if (pane == nullptr) return;
+                    if (command == EditorCommand::save)
+                        pane->saveAs();
+                    else
+                        pane->copyToClipboard();
+                });
             w = button;
             break;
         }
@@ -246,7 +303,7 @@ QWidget* PageView::createWidget(const ControlSpec& c) {
             box->setChecked(c.checked);
             // clicked comes after the new state is set and only from the user (or click()), never
             // from setChecked, so a binding that sets check boxes cannot set itself off again.
-            connect(box, &QCheckBox::clicked, this, [this, name = c.name] { runBindingsOf(name); });
+            connect(box, &QCheckBox::clicked, this, [this, name = c.name] { press(name); });
             w = box;
             break;
         }
@@ -256,13 +313,24 @@ QWidget* PageView::createWidget(const ControlSpec& c) {
             if (set == nullptr) set = new QButtonGroup(this);
             set->addButton(radio);
             radio->setChecked(c.checked);
-            connect(radio, &QRadioButton::clicked, this, [this, name = c.name] { runBindingsOf(name); });
+            connect(radio, &QRadioButton::clicked, this, [this, name = c.name] { press(name); });
             w = radio;
             break;
         }
         case ControlKind::group_box:
             w = new QGroupBox(text, this);
             break;
+        case ControlKind::panel:
+            w = new QWidget(this);
+            break;
+        case ControlKind::editor: {
+            auto* pane = new ScriptPane(this);
+            pane->setScript(c.text);
+            pane->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+            if (m_editor == nullptr) m_editor = pane;
+            w = pane;
+            break;
+        }
         case ControlKind::editable_combo:
         case ControlKind::drop_down: {
             auto* combo = new QComboBox(this);
@@ -292,7 +360,7 @@ QWidget* PageView::createWidget(const ControlSpec& c) {
             list->setMinimumHeight(120);
             connect(list, &QTreeWidget::itemSelectionChanged, this, [this, list, name = c.name] {
                 if (m_applying || selectedRow(list) < 0) return;
-                runBindingsOf(name);
+                press(name);
             });
             w = list;
             break;
@@ -305,8 +373,8 @@ QWidget* PageView::createWidget(const ControlSpec& c) {
 }
 
 Form PageView::collect() const {
-    Form form = Form::defaults(m_spec);
-    for (const ControlSpec& c : m_spec.controls) {
+    Form form = Form::defaults(spec());
+    for (const ControlSpec& c : spec().controls) {
         QWidget* w = control(c.name);
         if (w == nullptr) continue;
         switch (c.kind) {
@@ -317,6 +385,9 @@ Form PageView::collect() const {
             case ControlKind::multi_line_edit:
                 form.at(c.name).text =
                     documentText(static_cast<QPlainTextEdit*>(w)->document(), QStringLiteral("\r\n")).toStdString();
+                break;
+            case ControlKind::editor:
+                form.at(c.name).text = static_cast<ScriptPane*>(w)->script();
                 break;
             case ControlKind::check_box:
             case ControlKind::radio_button:
@@ -350,6 +421,7 @@ Form PageView::collect() const {
             case ControlKind::hyperlink:
             case ControlKind::button:
             case ControlKind::group_box:
+            case ControlKind::panel:
                 break;
         }
     }
@@ -360,7 +432,7 @@ void PageView::apply(const std::vector<ControlUpdate>& updates) {
     // A line list's selection set from here is not the user's choice: it runs no binding.
     m_applying = true;
     for (const ControlUpdate& u : updates) {
-        const ControlSpec* c = m_spec.find(u.name);
+        const ControlSpec* c = spec().find(u.name);
         QWidget* w = control(u.name);
         if (c == nullptr || w == nullptr) continue;
         if (u.enabled) w->setEnabled(*u.enabled);
@@ -373,12 +445,16 @@ void PageView::apply(const std::vector<ControlUpdate>& updates) {
             case ControlKind::multi_line_edit:
                 static_cast<QPlainTextEdit*>(w)->setPlainText(fromScriptText(u.value.text));
                 break;
+            case ControlKind::editor:
+                static_cast<ScriptPane*>(w)->setScript(u.value.text);
+                break;
             case ControlKind::label:
             case ControlKind::button:
                 if (auto* label = qobject_cast<QLabel*>(w)) label->setText(text);
                 if (auto* button = qobject_cast<QPushButton*>(w)) button->setText(text);
                 break;
             case ControlKind::hyperlink:
+            case ControlKind::panel:
                 break;
             case ControlKind::group_box:
                 static_cast<QGroupBox*>(w)->setTitle(text);
@@ -414,18 +490,12 @@ void PageView::apply(const std::vector<ControlUpdate>& updates) {
     m_applying = false;
 }
 
-void PageView::runBindingsOf(std::string_view control) {
-    for (const ButtonBinding& b : m_bindings)
-        if (b.control == control) run(b);
-}
-
-void PageView::run(const ButtonBinding& binding) {
-    if (binding.run == nullptr) return;
+void PageView::press(std::string_view control) {
+    if (m_entry.binding(control) == nullptr) return;
     // Whatever goes wrong in a binding ends here, as a message, never in the event loop.
     try {
-        const Form form = collect();
         Env env{m_random, local_now(), data_dir()};
-        deliver(binding.run(form, env));
+        deliver(vorlix::press(m_entry, collect(), control, env));
     } catch (const std::exception& e) {
         showMessage({.text = std::string("操作失败: ") + e.what(), .icon = kIconError}, window());
     } catch (...) {
@@ -436,7 +506,12 @@ void PageView::run(const ButtonBinding& binding) {
 void PageView::deliver(const Outcome& outcome) {
     // The page and the editor change first, so the user sees the result behind a message box.
     apply(outcome.updates);
-    if (outcome.script) Q_EMIT scriptReady(*outcome.script);
+    if (outcome.script) {
+        if (m_editor != nullptr)
+            m_editor->setScript(*outcome.script);
+        else
+            Q_EMIT scriptReady(*outcome.script);
+    }
     if (outcome.message) {
         showMessage(*outcome.message, window());
         if (QWidget* w = control(outcome.message->focus)) w->setFocus(Qt::OtherFocusReason);

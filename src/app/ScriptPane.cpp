@@ -15,7 +15,7 @@
 #include <QTextLayout>
 
 #include "app/MessageBox.hpp"
-#include "app/PlainText.hpp"
+#include "app/QtText.hpp"
 #include "script/encoding.hpp"
 #include "script/text.hpp"
 

@@ -20,7 +20,7 @@
 #include "app/SingleInstance.hpp"
 #include "app/TrayIcon.hpp"
 #include "forms/data_dir.hpp"
-#include "forms/navigation.hpp"
+#include "generators/all_pages.hpp"
 
 namespace {
 
@@ -44,7 +44,7 @@ int saveScreenshot(QWidget* window, const QString& file) {
 // Sets the controls of the page that tree item `treeItem` shows to the values of a JSON form file
 // (control name -> value, a line list as an array of rows). Returns what went wrong, or nothing.
 std::optional<QString> fillPage(const vorlix::MainWindow& window, int treeItem, const QString& formFile) {
-    const vorlix::TreeItem& item = vorlix::tree_items()[static_cast<std::size_t>(treeItem)];
+    const vorlix::TreeItem& item = vorlix::registry().tree()[static_cast<std::size_t>(treeItem)];
     vorlix::PageView* view = window.pageView(item.outer, item.inner);
     if (view == nullptr) return QStringLiteral("tree item %1 shows no page to fill").arg(treeItem);
     QFile in(formFile);
@@ -124,9 +124,10 @@ int main(int argc, char** argv) {
     if (parser.isSet(screenshot)) {
         bool ok = false;
         const int item = parser.value(treeItem).toInt(&ok);
-        if (!ok || item < 0 || item >= vorlix::kTreeItemCount)
+        const int items = static_cast<int>(vorlix::registry().tree().size());
+        if (!ok || item < 0 || item >= items)
             return fail(QStringLiteral("--tree-item takes a number from 0 to %1, not \"%2\"")
-                            .arg(vorlix::kTreeItemCount - 1)
+                            .arg(items - 1)
                             .arg(parser.value(treeItem)),
                         kUsageError);
         return takeScreenshot(parser.value(screenshot), item, parser.value(form));

@@ -22,7 +22,8 @@
 
 #include "forms/control_kind.hpp"
 #include "forms/data_dir.hpp"
-#include "forms/registry.hpp"
+#include "forms/press.hpp"
+#include "generators/all_pages.hpp"
 #include "script/encoding.hpp"
 #include "script/isp_lists.hpp"
 #include "script/ros_date.hpp"
@@ -59,31 +60,15 @@ std::string one_line(std::string_view text) {
     return out;
 }
 
-std::string default_of(const ControlSpec& c) {
-    switch (c.kind) {
-        case ControlKind::check_box:
-        case ControlKind::radio_button:
-            return c.checked ? "1" : "0";
-        case ControlKind::drop_down:
-            return c.index >= 0 && c.index < static_cast<int>(c.items.size())
-                       ? c.items[static_cast<std::size_t>(c.index)]
-                       : "#-1";
-        case ControlKind::line_list:
-            return "[]";
-        default:
-            return c.text;
-    }
-}
-
 int cmd_list() {
     const Registry& reg = registry();
     std::string out;
-    for (const PageEntry& page : reg.pages()) {
-        for (const ButtonBinding& b : page.bindings) {
+    for (const PageEntry* page : reg.entries()) {
+        for (const Binding& b : page->bindings) {
             if (b.kind != BindingKind::generate) continue;
-            const ControlSpec* c = page.spec->find(b.control);
-            std::string caption = page.spec->window.empty() ? page.spec->caption : page.spec->window;
-            out += reg.key_of(page, b) + "\t" + one_line(caption) + "\t" + one_line(c ? c->text : "") + "\n";
+            const ControlSpec* c = page->spec->find(b.control);
+            std::string caption = page->spec->window.empty() ? page->spec->caption : page->spec->window;
+            out += reg.key_of(*page, b) + "\t" + one_line(caption) + "\t" + one_line(c ? c->text : "") + "\n";
         }
     }
     write_stdout(out);
@@ -94,8 +79,11 @@ int cmd_show(const std::string& key) {
     const ButtonRef ref = registry().find(key);
     if (ref.binding == nullptr) return usage_error("unknown button " + key + " (see `vorlix-cli list`)");
     std::string out;
-    for (const ControlSpec& c : ref.page->spec->controls)
+    for (const ControlSpec& c : ref.page->spec->controls) {
+        // A panel only arranges other controls; it is nothing to set or read.
+        if (c.kind == ControlKind::panel) continue;
         out += c.name + "\t" + std::string(kind_name(c.kind)) + "\t" + one_line(default_of(c)) + "\n";
+    }
     write_stdout(out);
     return kOk;
 }
@@ -123,31 +111,11 @@ std::string updates_text(const PageSpec& page, const std::vector<ControlUpdate>&
     std::string out;
     for (const ControlUpdate& u : updates) {
         const ControlSpec* c = page.find(u.name);
-        const ControlKind kind = c != nullptr ? c->kind : ControlKind::edit;
-        out += u.name + "\t";
-        if (kind == ControlKind::line_list)
-            out += nlohmann::json(u.value.rows).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-        else if (kind == ControlKind::check_box || kind == ControlKind::radio_button)
-            out += u.value.checked ? "1" : "0";
-        else
-            out += one_line(u.value.text);
+        out += u.name + "\t" + (c != nullptr ? one_line(value_text(*c, u.value)) : one_line(u.value.text));
         if (u.enabled) out += *u.enabled ? "\tenabled" : "\tdisabled";
         out += "\n";
     }
     return out;
-}
-
-// Setting a check box or radio button with --set is a click on it: where the page reacts to that
-// click (the route-table window's all-China button switches the output mode, the batch-account page
-// fixes its case list), the reaction is applied as well, so that the button then acts on the form the
-// window would show.
-void click(const PageEntry& page, Form& form, const std::string& name, const std::string& value, Env& env) {
-    const ControlSpec* c = page.spec->find(name);
-    const ButtonBinding* b = page.binding(name);
-    if (c == nullptr || b == nullptr || b->kind != BindingKind::action) return;
-    const bool clicked = c->kind == ControlKind::check_box || (c->kind == ControlKind::radio_button && value == "1");
-    if (!clicked) return;
-    for (ControlUpdate& u : b->run(form, env).updates) form.at(u.name) = std::move(u.value);
 }
 
 int cmd_isp_list(const std::string& key) {
@@ -168,10 +136,16 @@ int cmd_generate(const GenerateOptions& o) {
         const std::string json((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         if (auto e = apply_json(page, form, json)) return usage_error(o.form_file + ": " + *e);
     }
+    FormInput input;
     for (const std::string& row : o.rows) {
         const std::size_t eq = row.find('=');
         if (eq == std::string::npos) return usage_error("--row takes LIST=JSON_ARRAY, not " + row);
-        if (auto e = add_row(page, form, row.substr(0, eq), row.substr(eq + 1))) return usage_error(*e);
+        input.rows.emplace_back(row.substr(0, eq), row.substr(eq + 1));
+    }
+    for (const std::string& set : o.sets) {
+        const std::size_t eq = set.find('=');
+        if (eq == std::string::npos) return usage_error("--set takes NAME=VALUE, not " + set);
+        input.sets.emplace_back(set.substr(0, eq), set.substr(eq + 1));
     }
     DateTime now = local_now();
     if (!o.now.empty()) {
@@ -181,14 +155,8 @@ int cmd_generate(const GenerateOptions& o) {
     }
     SeededRandom random = o.seed ? SeededRandom(*o.seed) : SeededRandom();
     Env env{random, now, data_dir()};
-    for (const std::string& set : o.sets) {
-        const std::size_t eq = set.find('=');
-        if (eq == std::string::npos) return usage_error("--set takes NAME=VALUE, not " + set);
-        const std::string name = set.substr(0, eq), value = set.substr(eq + 1);
-        if (auto e = set_control(page, form, name, value)) return usage_error(*e);
-        click(*ref.page, form, name, value, env);
-    }
-    const Outcome outcome = ref.binding->run(form, env);
+    if (auto e = fill(*ref.page, form, input, env)) return usage_error(*e);
+    const Outcome outcome = press(*ref.page, form, ref.binding->control, env);
     if (outcome.message && !outcome.script) {
         std::cerr << outcome.message->text << "\n";
         return kRefused;
@@ -223,12 +191,7 @@ std::vector<std::string> utf8_arguments(int argc, char** argv) {
     LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
     if (wide != nullptr) {
         std::vector<std::string> args;
-        for (int i = 0; i < count; ++i) {
-            const int n = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
-            std::string a(static_cast<std::size_t>(n > 0 ? n - 1 : 0), '\0');
-            if (n > 1) WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, a.data(), n, nullptr, nullptr);
-            args.push_back(std::move(a));
-        }
+        for (int i = 0; i < count; ++i) args.push_back(wide_to_utf8(wide[i]));
         LocalFree(wide);
         return args;
     }

@@ -1,35 +1,39 @@
 #include "forms/control_kind.hpp"
 
-namespace vorlix {
+#include <array>
 
-std::string_view kind_name(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::edit:
-            return "edit";
-        case ControlKind::password:
-            return "password";
-        case ControlKind::multi_line_edit:
-            return "multi-line-edit";
-        case ControlKind::label:
-            return "label";
-        case ControlKind::hyperlink:
-            return "hyperlink";
-        case ControlKind::button:
-            return "button";
-        case ControlKind::check_box:
-            return "check-box";
-        case ControlKind::radio_button:
-            return "radio-button";
-        case ControlKind::group_box:
-            return "group-box";
-        case ControlKind::editable_combo:
-            return "editable-combo";
-        case ControlKind::drop_down:
-            return "drop-down";
-        case ControlKind::line_list:
-            return "line-list";
-    }
-    return "unknown";
+namespace vorlix {
+namespace {
+
+constexpr std::array<KindInfo, 14> kKinds = {{
+    {ControlKind::edit, "edit", ValueForm::text},
+    {ControlKind::password, "password", ValueForm::text},
+    {ControlKind::multi_line_edit, "multi-line-edit", ValueForm::text},
+    {ControlKind::label, "label", ValueForm::none},
+    {ControlKind::hyperlink, "hyperlink", ValueForm::none},
+    {ControlKind::button, "button", ValueForm::none},
+    {ControlKind::check_box, "check-box", ValueForm::flag},
+    {ControlKind::radio_button, "radio-button", ValueForm::flag},
+    {ControlKind::group_box, "group-box", ValueForm::none},
+    {ControlKind::panel, "panel", ValueForm::none},
+    {ControlKind::editable_combo, "editable-combo", ValueForm::text},
+    {ControlKind::drop_down, "drop-down", ValueForm::pick},
+    {ControlKind::line_list, "line-list", ValueForm::rows},
+    {ControlKind::editor, "editor", ValueForm::text},
+}};
+
+// The table is indexed by the enumeration: a kind added to one but not the other fails here.
+constexpr bool in_order() {
+    for (std::size_t i = 0; i < kKinds.size(); ++i)
+        if (static_cast<std::size_t>(kKinds[i].kind) != i) return false;
+    return true;
+}
+static_assert(in_order() && static_cast<std::size_t>(ControlKind::editor) + 1 == kKinds.size());
+
+}  // namespace
+
+const KindInfo& kind_info(ControlKind kind) {
+    return kKinds[static_cast<std::size_t>(kind)];
 }
 
 }  // namespace vorlix

@@ -4,6 +4,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "script/encoding.hpp"
 #endif
 
 namespace vorlix {
@@ -15,10 +17,7 @@ std::string env(const char* name) {
     const std::wstring wide_name(name, name + std::char_traits<char>::length(name));
     const wchar_t* v = _wgetenv(wide_name.c_str());
     if (v == nullptr) return {};
-    const int n = WideCharToMultiByte(CP_UTF8, 0, v, -1, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(n > 0 ? n - 1 : 0), '\0');
-    if (n > 1) WideCharToMultiByte(CP_UTF8, 0, v, -1, out.data(), n, nullptr, nullptr);
-    return out;
+    return wide_to_utf8(v);
 #else
     const char* v = std::getenv(name);
     return v == nullptr ? std::string() : std::string(v);

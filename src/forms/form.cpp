@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "forms/control_kind.hpp"
 #include "script/encoding.hpp"
 #include "script/text.hpp"
 
@@ -13,15 +14,7 @@ std::string in_quotes(std::string_view s) {
 }
 
 bool is_input(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::label:
-        case ControlKind::hyperlink:
-        case ControlKind::button:
-        case ControlKind::group_box:
-            return false;
-        default:
-            return true;
-    }
+    return kind_info(kind).is_input();
 }
 
 std::optional<std::string> set_flag(const PageSpec& page, Form& form, const ControlSpec& c, std::string_view value) {
@@ -86,23 +79,55 @@ const ControlSpec* input_control(const PageSpec& page, std::string_view name, st
     return c;
 }
 
+// The value a control shows when its page opens.
+FieldValue default_value(const ControlSpec& c) {
+    FieldValue v;
+    v.checked = c.checked;
+    switch (kind_info(c.kind).value) {
+        case ValueForm::pick:
+            v.index = c.index;
+            if (c.index >= 0 && c.index < static_cast<int>(c.items.size()))
+                v.text = c.items[static_cast<std::size_t>(c.index)];
+            break;
+        case ValueForm::text:
+        case ValueForm::flag:
+        case ValueForm::none:  // a caption, which `vorlix-cli show` prints as the control's text
+            v.text = c.text;
+            break;
+        case ValueForm::rows:
+            break;
+    }
+    return v;
+}
+
 }  // namespace
 
 Form Form::defaults(const PageSpec& page) {
     Form form;
-    for (const ControlSpec& c : page.controls) {
-        if (!is_input(c.kind)) continue;
-        FieldValue& v = form.values_[c.name];
-        v.checked = c.checked;
-        if (c.kind == ControlKind::drop_down) {
-            v.index = c.index;
-            if (c.index >= 0 && c.index < static_cast<int>(c.items.size()))
-                v.text = c.items[static_cast<std::size_t>(c.index)];
-        } else if (c.kind != ControlKind::line_list) {
-            v.text = c.text;
-        }
-    }
+    for (const ControlSpec& c : page.controls)
+        if (is_input(c.kind)) form.values_[c.name] = default_value(c);
     return form;
+}
+
+std::string value_text(const ControlSpec& c, const FieldValue& v) {
+    switch (kind_info(c.kind).value) {
+        case ValueForm::flag:
+            return v.checked ? "1" : "0";
+        case ValueForm::pick:
+            return v.index >= 0 && v.index < static_cast<int>(c.items.size())
+                       ? c.items[static_cast<std::size_t>(v.index)]
+                       : "#-1";
+        case ValueForm::rows:
+            return nlohmann::json(v.rows).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+        case ValueForm::text:
+        case ValueForm::none:
+            break;
+    }
+    return v.text;
+}
+
+std::string default_of(const ControlSpec& c) {
+    return value_text(c, default_value(c));
 }
 
 const FieldValue& Form::get(std::string_view name) const {
@@ -136,6 +161,11 @@ const FieldValue* Form::find(std::string_view name) const {
     return it == values_.end() ? nullptr : &it->second;
 }
 
+const std::string& cell_of(const Row& row, std::size_t cell) {
+    static const std::string kEmpty;
+    return cell < row.size() ? row[cell] : kEmpty;
+}
+
 const std::string& radio_set(const ControlSpec& control) {
     return control.radio_group.empty() ? control.group : control.radio_group;
 }
@@ -147,13 +177,12 @@ std::optional<std::string> set_control(const PageSpec& page, Form& form, std::st
     if (c == nullptr) return error;
     // Text inside the program is UTF-8; bytes in another encoding would reach the script garbled.
     if (!is_valid_utf8(value)) return "the value of " + c->name + " is not UTF-8 text";
-    switch (c->kind) {
-        case ControlKind::check_box:
-        case ControlKind::radio_button:
+    switch (kind_info(c->kind).value) {
+        case ValueForm::flag:
             return set_flag(page, form, *c, value);
-        case ControlKind::drop_down:
+        case ValueForm::pick:
             return set_pick(form, *c, value);
-        case ControlKind::line_list: {
+        case ValueForm::rows: {
             const nlohmann::json j = nlohmann::json::parse(value, nullptr, false);
             if (j.is_discarded()) return "line list " + c->name + ": the value is not valid JSON";
             Rows rows;
@@ -161,17 +190,19 @@ std::optional<std::string> set_control(const PageSpec& page, Form& form, std::st
             form.at(c->name).rows = std::move(rows);
             return std::nullopt;
         }
-        default:
-            form.at(c->name).text = std::string(value);
-            return std::nullopt;
+        case ValueForm::text:
+        case ValueForm::none:
+            break;
     }
+    form.at(c->name).text = std::string(value);
+    return std::nullopt;
 }
 
 std::optional<std::string> add_row(const PageSpec& page, Form& form, std::string_view name, std::string_view json_row) {
     std::string error;
     const ControlSpec* c = input_control(page, name, error);
     if (c == nullptr) return error;
-    if (c->kind != ControlKind::line_list) return "control " + c->name + " is not a line list";
+    if (kind_info(c->kind).value != ValueForm::rows) return "control " + c->name + " is not a line list";
     const nlohmann::json j = nlohmann::json::parse(json_row, nullptr, false);
     if (j.is_discarded()) return "row for " + c->name + ": not valid JSON";
     Rows rows;
@@ -188,7 +219,7 @@ std::optional<std::string> apply_json(const PageSpec& page, Form& form, std::str
         std::string error;
         const ControlSpec* c = input_control(page, name, error);
         if (c == nullptr) return error;
-        if (c->kind == ControlKind::line_list) {
+        if (kind_info(c->kind).value == ValueForm::rows) {
             Rows rows;
             if (auto e = rows_from_json(*c, value, rows)) return e;
             form.at(name).rows = std::move(rows);

@@ -13,6 +13,9 @@ namespace vorlix {
 using Row = std::vector<std::string>;
 using Rows = std::vector<Row>;
 
+// Cell `cell` (counted from 0) of a row, or "" for a row that has fewer cells.
+const std::string& cell_of(const Row& row, std::size_t cell);
+
 // One control's value. Which members count depends on the kind: text for edits and combos (and the
 // selected item's text of a drop-down list), index for a drop-down list (the selected item, -1 for
 // none) and a line list (the selected row), checked for check boxes and radio buttons, rows for a
@@ -67,5 +70,11 @@ std::optional<std::string> apply_json(const PageSpec& page, Form& form, std::str
 
 // The radio set a radio button belongs to.
 const std::string& radio_set(const ControlSpec& control);
+
+// A control's value written as `set_control` takes it: the text, 1 or 0, the item's text (or "#-1"
+// for none), or a line list's rows as JSON.
+std::string value_text(const ControlSpec& control, const FieldValue& value);
+// The value a control shows when its page opens, written as `set_control` takes it.
+std::string default_of(const ControlSpec& control);
 
 }  // namespace vorlix

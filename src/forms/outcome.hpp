@@ -2,6 +2,7 @@
 // What a press of a button gives back to the window that holds the button.
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -32,8 +33,8 @@ struct Result {
     std::optional<Message> refusal;
 
     static Result ok(std::string text) { return {std::move(text), std::nullopt}; }
-    static Result refuse(std::string text, std::string focus = {}, int icon = kIconInformation) {
-        return {{}, Message{std::move(text), icon, std::nullopt, std::move(focus)}};
+    static Result refuse(std::string text, std::string_view focus = {}, int icon = kIconInformation) {
+        return {{}, Message{std::move(text), icon, std::nullopt, std::string(focus)}};
     }
 };
 

@@ -1,51 +1,68 @@
 #include "forms/page_spec.hpp"
 
 namespace vorlix {
+namespace {
 
-ControlSpec edit(std::string name, std::string label, std::string text) {
-    return {.name = std::move(name), .kind = ControlKind::edit, .text = std::move(text), .label = std::move(label)};
+ControlSpec make(std::string_view name, ControlKind kind, std::string text = {}, std::string label = {}) {
+    return {.name = std::string(name), .kind = kind, .text = std::move(text), .label = std::move(label)};
 }
-ControlSpec password(std::string name, std::string label, std::string text) {
-    return {.name = std::move(name), .kind = ControlKind::password, .text = std::move(text), .label = std::move(label)};
+
+}  // namespace
+
+ControlSpec edit(std::string_view name, std::string label, std::string text) {
+    return make(name, ControlKind::edit, std::move(text), std::move(label));
 }
-ControlSpec multi_line_edit(std::string name, std::string text) {
-    return {.name = std::move(name), .kind = ControlKind::multi_line_edit, .text = std::move(text)};
+ControlSpec password(std::string_view name, std::string label, std::string text) {
+    return make(name, ControlKind::password, std::move(text), std::move(label));
 }
-ControlSpec label(std::string name, std::string text) {
-    return {.name = std::move(name), .kind = ControlKind::label, .text = std::move(text)};
+ControlSpec multi_line_edit(std::string_view name, std::string text) {
+    return make(name, ControlKind::multi_line_edit, std::move(text));
 }
-ControlSpec hyperlink(std::string name, std::string text, std::string address) {
-    return {
-        .name = std::move(name), .kind = ControlKind::hyperlink, .text = std::move(text), .hint = std::move(address)};
+ControlSpec label(std::string_view name, std::string text) {
+    return make(name, ControlKind::label, std::move(text));
 }
-ControlSpec button(std::string name, std::string caption) {
-    return {.name = std::move(name), .kind = ControlKind::button, .text = std::move(caption)};
+ControlSpec hyperlink(std::string_view name, std::string text, std::string address) {
+    ControlSpec c = make(name, ControlKind::hyperlink, std::move(text));
+    c.hint = std::move(address);
+    return c;
 }
-ControlSpec check_box(std::string name, std::string caption, bool checked) {
-    return {.name = std::move(name), .kind = ControlKind::check_box, .text = std::move(caption), .checked = checked};
+ControlSpec button(std::string_view name, std::string caption) {
+    return make(name, ControlKind::button, std::move(caption));
 }
-ControlSpec radio_button(std::string name, std::string caption, bool checked) {
-    return {.name = std::move(name), .kind = ControlKind::radio_button, .text = std::move(caption), .checked = checked};
+ControlSpec check_box(std::string_view name, std::string caption, bool checked) {
+    ControlSpec c = make(name, ControlKind::check_box, std::move(caption));
+    c.checked = checked;
+    return c;
 }
-ControlSpec group_box(std::string name, std::string caption) {
-    return {.name = std::move(name), .kind = ControlKind::group_box, .text = std::move(caption)};
+ControlSpec radio_button(std::string_view name, std::string caption, bool checked) {
+    ControlSpec c = make(name, ControlKind::radio_button, std::move(caption));
+    c.checked = checked;
+    return c;
 }
-ControlSpec editable_combo(std::string name, std::string label, std::vector<std::string> items, std::string text) {
-    return {.name = std::move(name),
-            .kind = ControlKind::editable_combo,
-            .text = std::move(text),
-            .label = std::move(label),
-            .items = std::move(items)};
+ControlSpec group_box(std::string_view name, std::string caption) {
+    return make(name, ControlKind::group_box, std::move(caption));
 }
-ControlSpec drop_down(std::string name, std::string label, std::vector<std::string> items, int index) {
-    return {.name = std::move(name),
-            .kind = ControlKind::drop_down,
-            .label = std::move(label),
-            .items = std::move(items),
-            .index = index};
+ControlSpec panel(std::string_view name) {
+    return make(name, ControlKind::panel);
 }
-ControlSpec line_list(std::string name, std::vector<ListColumn> columns) {
-    return {.name = std::move(name), .kind = ControlKind::line_list, .columns = std::move(columns)};
+ControlSpec editable_combo(std::string_view name, std::string label, std::vector<std::string> items, std::string text) {
+    ControlSpec c = make(name, ControlKind::editable_combo, std::move(text), std::move(label));
+    c.items = std::move(items);
+    return c;
+}
+ControlSpec drop_down(std::string_view name, std::string label, std::vector<std::string> items, int index) {
+    ControlSpec c = make(name, ControlKind::drop_down, {}, std::move(label));
+    c.items = std::move(items);
+    c.index = index;
+    return c;
+}
+ControlSpec line_list(std::string_view name, std::vector<ListColumn> columns) {
+    ControlSpec c = make(name, ControlKind::line_list);
+    c.columns = std::move(columns);
+    return c;
+}
+ControlSpec editor(std::string_view name, std::string text) {
+    return make(name, ControlKind::editor, std::move(text));
 }
 
 const ControlSpec* PageSpec::find(std::string_view name) const {

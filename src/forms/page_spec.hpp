@@ -18,10 +18,15 @@ enum class ControlKind {
     check_box,
     radio_button,
     group_box,       // a frame with a caption; controls name it in `group`
+    panel,           // a frameless column of controls; panels side by side share the row
     editable_combo,  // combo box the user may type into; its value is its text
     drop_down,       // list the user only picks from; its value is the selected index (and its text)
     line_list,       // report-style list of rows of text cells; its value is the rows (and the selected row)
+    editor,          // a script editor with a line-number gutter; its value is its text
 };
+
+// What a button does to an editor of its window, without a binding of its own.
+enum class EditorCommand { none, save, copy };
 
 struct ListColumn {
     std::string title;
@@ -37,15 +42,21 @@ struct ControlSpec {
     std::vector<std::string> items;   // choices of a combo or drop-down list
     int index = -1;                   // default selection of a drop-down list
     bool checked = false;             // default state of a check box or radio button
-    std::string group;                // name of the group box it sits in; "" for the page itself
+    std::string group;                // name of the group box or panel it sits in; "" for the page itself
     std::string radio_group;          // radio buttons that exclude each other; "" means the same `group`
     std::vector<ListColumn> columns;  // columns of a line list
     bool same_row = false;            // laid out to the right of the previous control
     bool disabled = false;            // shown but not usable yet
+    // A group box on a tab: the caption of its tab, the name of the tab set (group boxes of one set
+    // share one tab widget) and the check box or radio button whose checking brings the tab forward.
+    std::string tab, tab_set, tab_follows;
+    // A button that acts on an editor of its window: what it does, and to which editor.
+    EditorCommand command = EditorCommand::none;
+    std::string target;
 
     // Modifiers, so that a page table reads as a list of calls.
-    ControlSpec&& in(std::string group_name) && {
-        group = std::move(group_name);
+    ControlSpec&& in(std::string_view group_name) && {
+        group = std::string(group_name);
         return std::move(*this);
     }
     ControlSpec&& beside() && {
@@ -56,38 +67,60 @@ struct ControlSpec {
         hint = std::move(text_after);
         return std::move(*this);
     }
-    ControlSpec&& radios(std::string set) && {
-        radio_group = std::move(set);
+    ControlSpec&& radios(std::string_view set) && {
+        radio_group = std::string(set);
         return std::move(*this);
     }
     ControlSpec&& off() && {
         disabled = true;
         return std::move(*this);
     }
+    // A group box shown as page `caption` of tab set `set`, brought forward when `follows` is checked.
+    ControlSpec&& on_tab(std::string_view set, std::string caption, std::string_view follows = {}) && {
+        tab_set = std::string(set);
+        tab = std::move(caption);
+        tab_follows = std::string(follows);
+        return std::move(*this);
+    }
+    // A button that saves or copies the text of editor `editor_name`.
+    ControlSpec&& acts_on(std::string_view editor_name, EditorCommand what) && {
+        target = std::string(editor_name);
+        command = what;
+        return std::move(*this);
+    }
 };
 
-// Factories for the page tables.
-ControlSpec edit(std::string name, std::string label, std::string text);
-ControlSpec password(std::string name, std::string label, std::string text);
-ControlSpec multi_line_edit(std::string name, std::string text);
-ControlSpec label(std::string name, std::string text);
-ControlSpec hyperlink(std::string name, std::string text, std::string address);
-ControlSpec button(std::string name, std::string caption);
-ControlSpec check_box(std::string name, std::string caption, bool checked);
-ControlSpec radio_button(std::string name, std::string caption, bool checked);
-ControlSpec group_box(std::string name, std::string caption);
-ControlSpec editable_combo(std::string name, std::string label, std::vector<std::string> items, std::string text);
-ControlSpec drop_down(std::string name, std::string label, std::vector<std::string> items, int index);
-ControlSpec line_list(std::string name, std::vector<ListColumn> columns);
+// Factories for the page tables. Names are string_views so that a page's name constants go in as they are.
+ControlSpec edit(std::string_view name, std::string label, std::string text);
+ControlSpec password(std::string_view name, std::string label, std::string text);
+ControlSpec multi_line_edit(std::string_view name, std::string text);
+ControlSpec label(std::string_view name, std::string text);
+ControlSpec hyperlink(std::string_view name, std::string text, std::string address);
+ControlSpec button(std::string_view name, std::string caption);
+ControlSpec check_box(std::string_view name, std::string caption, bool checked);
+ControlSpec radio_button(std::string_view name, std::string caption, bool checked);
+ControlSpec group_box(std::string_view name, std::string caption);
+ControlSpec panel(std::string_view name);
+ControlSpec editable_combo(std::string_view name, std::string label, std::vector<std::string> items, std::string text);
+ControlSpec drop_down(std::string_view name, std::string label, std::vector<std::string> items, int index);
+ControlSpec line_list(std::string_view name, std::vector<ListColumn> columns);
+ControlSpec editor(std::string_view name, std::string text);
 
 struct PageSpec {
     std::string caption;  // the page's tab caption (for a side window: the window's caption)
     std::string window;   // "" for a page of the main window, else the side window's caption
-    int outer = 0;        // main window: the page of 选择夹1
-    int inner = 0;        // main window: the page of the inner tab set
+    // Main window: the page's item in the navigation tree ("" = the caption); a page that only its tab
+    // reaches has none.
+    std::string tree;
+    bool in_tree = true;
+    // Side window: the main window's button that opens it, and the window's size at first opening.
+    std::string opener;
+    int width = 0, height = 0;
     std::vector<ControlSpec> controls;
 
     const ControlSpec* find(std::string_view name) const;
+    // The text of the page's tree item.
+    const std::string& tree_text() const { return tree.empty() ? caption : tree; }
 };
 
 }  // namespace vorlix

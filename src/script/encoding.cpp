@@ -111,6 +111,10 @@ std::string utf8_to_gbk(std::string_view utf8) {
     return out;
 }
 
+std::string wide_to_utf8(std::wstring_view wide) {
+    return narrow(CP_UTF8, wide);
+}
+
 std::string gbk_to_utf8(std::string_view gbk) {
     return narrow(CP_UTF8, widen(936, gbk));
 }

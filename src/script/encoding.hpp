@@ -30,4 +30,9 @@ std::string_view strip_utf8_bom(std::string_view text);
 //          decode_dropped_file(std::string("ab\0cd", 5)) == "ab"
 std::string decode_dropped_file(std::string_view bytes);
 
+#ifdef _WIN32
+// A text of Windows' wide (UTF-16) interfaces, such as the command line or the environment, as UTF-8.
+std::string wide_to_utf8(std::wstring_view wide);
+#endif
+
 }  // namespace vorlix

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "script/ros_escape.hpp"
+
 namespace vorlix {
 namespace {
-
-constexpr char kHex[] = "0123456789ABCDEF";
 
 bool is_bare_safe(unsigned char c) {
     if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return true;
@@ -66,9 +66,7 @@ std::string escape_value(std::string_view text) {
                 break;
             default:
                 if (c < 0x20 || c == 0x7F) {
-                    out += '\\';
-                    out += kHex[c >> 4];
-                    out += kHex[c & 0xF];
+                    out += hex_escape(c);
                 } else {
                     out += ch;
                 }

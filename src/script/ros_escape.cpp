@@ -1,5 +1,8 @@
 #include "script/ros_escape.hpp"
 
+#include "script/encoding.hpp"
+#include "script/quote.hpp"
+
 namespace vorlix {
 namespace {
 
@@ -26,12 +29,18 @@ std::string ros_escape(std::string_view bytes) {
         if (is_kept(c)) {
             out += ch;
         } else {
-            out += '\\';
-            out += kHex[c >> 4];
-            out += kHex[c & 0xF];
+            out += hex_escape(c);
         }
     }
     return out;
+}
+
+std::string hex_escape(unsigned char byte) {
+    return {'\\', kHex[byte >> 4], kHex[byte & 0xF]};
+}
+
+std::string ros_comment(std::string_view utf8) {
+    return quote_text(ros_escape(utf8_to_gbk(utf8)));
 }
 
 std::string ros_unescape(std::string_view bytes, ByteText text) {

@@ -12,6 +12,14 @@ namespace vorlix {
 // Example: ros_escape("default gateway") == "default\\20gateway"
 std::string ros_escape(std::string_view bytes);
 
+// One byte as RouterOS reads it escaped inside quotes: a backslash and two upper-case hex digits.
+// Example: hex_escape(0xD6) == "\\D6"
+std::string hex_escape(unsigned char byte);
+
+// A comment or name the user typed, as the router should store it: its GBK bytes escaped, in quotes.
+// Example: ros_comment("中文") == "\"\\D6\\D0\\CE\\C4\""
+std::string ros_comment(std::string_view utf8);
+
 // How ros_unescape steps over multi-byte characters that it leaves unchanged.
 enum class ByteText {
     gbk,   // a GBK double-byte character is stepped over whole: its second byte may be 0x5C

@@ -51,16 +51,9 @@ TEST(WanCli, RowsFromAFormFileWithHostileCells) {
                                             "编辑框_16首选DNS": ""})";
     const CliRun r = cli({"generate", "按钮_16生成", "--form", (dir / "pppoe.json").string()});
     EXPECT_EQ(r.code, 0) << r.err;
-    vorlix::SplitRoutingFields f{
-        .lan = "ether1",
-        .lan_address = "192.168.0.254",
-        .lan_prefix = "24",
-        .network = "192.168.0.0",
-        .network_prefix = "24",
-        .dns1 = "",
-        .dns2 = "218.85.157.99",
-        .mss = "1440",
-        .lines = {{"my adsl", "pa$word", "ether2", "192.168.0.1-192.168.0.9"}, {"a\"b", "", "ether3", "192.168.0.10"}}};
+    vorlix::SplitRoutingFields f = vorlix::pppoe_split_fields(vorlix::Form::defaults(vorlix::pppoe_split_page_spec()));
+    f.dns1 = "";
+    f.lines = {{"my adsl", "pa$word", "ether2", "192.168.0.1-192.168.0.9"}, {"a\"b", "", "ether3", "192.168.0.10"}};
     EXPECT_EQ(r.out, vorlix::generate_pppoe_split(f).script);
     EXPECT_NE(r.out.find(R"( user="my adsl" password="pa\$word" )"), std::string::npos);
     EXPECT_NE(r.out.find(R"( user="a\"b" password="" )"), std::string::npos);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "forms/registry.hpp"
+#include "generators/all_pages.hpp"
 
 namespace vorlix {
 namespace {
@@ -15,12 +15,12 @@ TEST(RegistryKeys, ClashingWindowButtonsAreQualifiedWithTheWindowCaption) {
     const PageSpec main_page{.caption = "主页", .controls = {button("按钮_生成", "a")}};
     const PageSpec side{
         .caption = "窗口", .window = "窗口", .controls = {button("按钮_生成", "b"), button("按钮_x", "c")}};
-    const Registry reg(
-        {{&main_page, {{"按钮_生成", nothing}}}, {&side, {{"按钮_生成", nothing}, {"按钮_x", nothing}}}});
-    const PageEntry& w = reg.pages()[1];
+    const Registry reg({{kOuterTabs[0], {{&main_page, {{"按钮_生成", nothing}}}}}},
+                       {{&side, {{"按钮_生成", nothing}, {"按钮_x", nothing}}}});
+    const PageEntry& w = reg.windows()[0];
     EXPECT_EQ(reg.key_of(w, w.bindings[0]), "窗口/按钮_生成");
     EXPECT_EQ(reg.key_of(w, w.bindings[1]), "按钮_x");
-    EXPECT_EQ(reg.find("按钮_生成").page, &reg.pages()[0]);
+    EXPECT_EQ(reg.find("按钮_生成").page, &reg.areas()[0].pages[0]);
     EXPECT_EQ(reg.find("窗口/按钮_生成").binding, &w.bindings[0]);
     EXPECT_EQ(reg.find("窗口/按钮_x").binding, &w.bindings[1]);
     EXPECT_EQ(reg.find("别的窗口/按钮_生成").binding, nullptr);
@@ -28,8 +28,8 @@ TEST(RegistryKeys, ClashingWindowButtonsAreQualifiedWithTheWindowCaption) {
 
 TEST(RegistryKeys, EveryListedKeyFindsItsOwnButton) {
     const Registry& reg = registry();
-    for (const PageEntry& page : reg.pages())
-        for (const ButtonBinding& b : page.bindings) EXPECT_EQ(reg.find(reg.key_of(page, b)).binding, &b) << b.control;
+    for (const PageEntry* page : reg.entries())
+        for (const Binding& b : page->bindings) EXPECT_EQ(reg.find(reg.key_of(*page, b)).binding, &b) << b.control;
 }
 
 }  // namespace

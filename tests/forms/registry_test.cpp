@@ -2,8 +2,7 @@
 
 #include <set>
 
-#include "forms/navigation.hpp"
-#include "forms/registry.hpp"
+#include "generators/all_pages.hpp"
 
 namespace vorlix {
 namespace {
@@ -11,11 +10,12 @@ namespace {
 // Every page's buttons run on the page's defaults, read only controls the page has, and every
 // control name is unique on its page.
 TEST(Registry, EveryBindingRunsOnItsDefaults) {
-    for (const PageEntry& page : registry().pages()) {
+    for (const PageEntry* entry : registry().entries()) {
+        const PageEntry& page = *entry;
         SCOPED_TRACE(page.spec->caption);
         std::set<std::string> names;
         for (const ControlSpec& c : page.spec->controls) EXPECT_TRUE(names.insert(c.name).second) << c.name;
-        for (const ButtonBinding& b : page.bindings) {
+        for (const Binding& b : page.bindings) {
             SCOPED_TRACE(b.control);
             EXPECT_NE(page.spec->find(b.control), nullptr);
             const Form form = Form::defaults(*page.spec);
@@ -30,21 +30,26 @@ TEST(Registry, EveryBindingRunsOnItsDefaults) {
     }
 }
 
+// The tree has one item per page that it names, level 1 for the first page of each outer tab, and
+// each item selects its own page; pages only their tab reaches have none.
 TEST(Registry, PagesSitWhereTheTreeSendsThem) {
-    const auto& items = tree_items();
-    for (const PageEntry& page : registry().pages()) {
-        if (!page.spec->window.empty()) continue;
-        const auto& set = inner_tabs()[static_cast<std::size_t>(page.spec->outer)];
-        ASSERT_LT(static_cast<std::size_t>(page.spec->inner), set.captions.size());
-        EXPECT_EQ(set.captions[static_cast<std::size_t>(page.spec->inner)], page.spec->caption);
-        EXPECT_EQ(registry().page_at(page.spec->outer, page.spec->inner), &page);
+    const Registry& reg = registry();
+    const std::vector<TreeItem>& items = reg.tree();
+    ASSERT_EQ(items.size(), 43u);
+    ASSERT_EQ(reg.areas().size(), kOuterTabs.size());
+    for (const TreeItem& item : items) {
+        const PageEntry* page = reg.page_at(item.outer, item.inner);
+        ASSERT_NE(page, nullptr) << item.text;
+        EXPECT_EQ(page->spec->tree_text(), item.text);
+        EXPECT_EQ(item.level, item.inner == 0 ? 1 : 2) << item.text;
     }
     EXPECT_EQ(items[25].text, "限制(TCP/UDP连接数)");
-    EXPECT_EQ(
-        inner_tabs()[static_cast<std::size_t>(items[25].outer)].captions[static_cast<std::size_t>(items[25].inner)],
-        "限制线程(TCP连接数)");
+    EXPECT_EQ(reg.page_at(items[25].outer, items[25].inner)->spec->caption, "限制线程(TCP连接数)");
     EXPECT_EQ(items[33].outer, 6);
     EXPECT_EQ(items[33].inner, 0);
+    // 其他限速 and 44444 are reached by their tabs only.
+    EXPECT_EQ(reg.areas()[3].pages.size(), 6u);
+    EXPECT_EQ(items[22].text, "防火墙(Firewall)");
 }
 
 TEST(Form, SettingControlsAsAUserWould) {

@@ -12,7 +12,7 @@
 #include "app/MainWindow.hpp"
 #include "app/PageView.hpp"
 #include "app/ScriptPane.hpp"
-#include "forms/navigation.hpp"
+#include "generators/all_pages.hpp"
 
 namespace vorlix {
 namespace {
@@ -35,8 +35,9 @@ protected:
 };
 
 TEST_F(MainWindowTest, EveryTreeItemShowsItsPageAndSetsTheFrameCaption) {
-    for (int i = 0; i < kTreeItemCount; ++i) {
-        const TreeItem& item = tree_items()[static_cast<std::size_t>(i)];
+    const std::vector<TreeItem>& items = registry().tree();
+    for (int i = 0; i < static_cast<int>(items.size()); ++i) {
+        const TreeItem& item = items[static_cast<std::size_t>(i)];
         SCOPED_TRACE(i);
         window.selectTreeItem(i);
         EXPECT_EQ(frameCaption(), QString::fromUtf8(item.text.data(), static_cast<qsizetype>(item.text.size())));
@@ -61,7 +62,7 @@ TEST_F(MainWindowTest, TreeHoldsTwoLevels) {
         pages += tree->topLevelItem(i)->childCount();
     }
     EXPECT_EQ(headings, 9);
-    EXPECT_EQ(headings + pages, kTreeItemCount);
+    EXPECT_EQ(headings + pages, 43);
     EXPECT_EQ(tree->topLevelItem(1)->child(2)->text(0), QStringLiteral("多线固定IP叠加NTH+PCC负载"));
 }
 

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,12 +11,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
 #include <stdexcept>
 
 #include "GuiTestSupport.hpp"
 #include "app/PageView.hpp"
+#include "app/ScriptPane.hpp"
 
 namespace vorlix {
 namespace {
@@ -310,6 +314,57 @@ TEST_F(PageViewTest, LongDefaultsAndCellsAreShownWhole) {
     EXPECT_GT(list->columnWidth(0), list->fontMetrics().horizontalAdvance(QString::fromStdString(longCell)));
     view.apply({{"超级列表框_线路", {.rows = {{"u", "p"}}}}});
     EXPECT_GE(list->columnWidth(0), 120);  // never narrower than set
+}
+
+// A window laid out as a side window is: a form panel beside an editor panel, two group boxes on the
+// tabs of one tab set, each brought forward by its radio button.
+const PageSpec& toolWindow() {
+    static const PageSpec kPage{
+        .caption = "工具",
+        .window = "工具",
+        .controls = {
+            panel("面板_左"),
+            radio_button("单选框_甲", "甲", true).in("面板_左"),
+            radio_button("单选框_乙", "乙", false).in("面板_左").beside(),
+            group_box("分组框_甲", "甲页").in("面板_左").on_tab("选择夹_页", "甲", "单选框_甲"),
+            edit("编辑框_甲", "值:", "1").in("分组框_甲"),
+            group_box("分组框_乙", "乙页").in("面板_左").on_tab("选择夹_页", "乙", "单选框_乙"),
+            button("按钮_生成", "生成").in("分组框_乙"),
+            panel("面板_右").beside(),
+            editor("编辑框_代码", "欢迎").in("面板_右"),
+            button("按钮_复制", "复制").in("面板_右").acts_on("编辑框_代码", EditorCommand::copy),
+        }};
+    return kPage;
+}
+
+TEST(PageViewWindow, TabsFollowTheirRadiosAndPressesWriteIntoTheOwnEditor) {
+    PageView view(PageEntry{&toolWindow(), {{"按钮_生成", generate}}});
+    view.resize(700, 400);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    auto* tabs = view.findChild<QTabWidget*>(QStringLiteral("选择夹_页"));
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_EQ(tabs->count(), 2);
+    EXPECT_EQ(tabs->currentWidget(), view.control("分组框_甲"));
+    clickIndicator(view.control("单选框_乙"));
+    EXPECT_EQ(tabs->currentWidget(), view.control("分组框_乙"));
+    EXPECT_GT(view.control("面板_右")->x(), view.control("面板_左")->geometry().right());  // side by side
+
+    ScriptPane* pane = view.editor();
+    ASSERT_NE(pane, nullptr);
+    EXPECT_EQ(pane, view.control("编辑框_代码"));
+    EXPECT_EQ(pane->script(), "欢迎");
+    QSignalSpy scripts(&view, &PageView::scriptReady);
+    QTest::mouseClick(view.control("按钮_生成"), Qt::LeftButton);
+    EXPECT_EQ(scripts.count(), 0);  // the window's own editor takes it
+    EXPECT_EQ(pane->script(), "name=\r\nmode=");
+    EXPECT_EQ(view.collect().text("编辑框_代码"), pane->script());
+
+    {
+        test::MessageRecorder messages;
+        QTest::mouseClick(view.control("按钮_复制"), Qt::LeftButton);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("name=\nmode="));
+    }
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ namespace {
 
 class PppoeAccountsPageTest : public ::testing::Test {
 protected:
-    PppoeAccountsPageTest() : view(pppoe_accounts_page_spec()) {
+    PppoeAccountsPageTest() : view(pppoe_accounts_page()) {
         view.resize(800, 700);
         view.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&view));

@@ -18,10 +18,11 @@
 
 #include "GuiTestSupport.hpp"
 #include "app/MainWindow.hpp"
+#include "app/QtText.hpp"
 #include "app/ScriptPane.hpp"
 #include "script/isp_lists.hpp"
 #include "script/text.hpp"
-#include "windows/RouteTableWindow.hpp"
+#include "windows/SideWindow.hpp"
 #include "windows/core/RouteTable.hpp"
 
 namespace vorlix {
@@ -58,22 +59,22 @@ protected:
     }
 
     // Presses the main window's button and returns the window it shows.
-    RouteTableWindow* open() {
+    SideWindow* open() {
         QTest::mouseClick(mainWindow.findChild<QPushButton*>(QStringLiteral("按钮_路由表")), Qt::LeftButton);
-        auto* w = mainWindow.findChild<RouteTableWindow*>();
+        auto* w = mainWindow.findChild<SideWindow*>(qs(kRouteTableWindow));
         if (w != nullptr) {
             EXPECT_TRUE(QTest::qWaitForWindowExposed(w));
         }
         return w;
     }
     template <typename T = QWidget>
-    T* find(RouteTableWindow* w, const char* name) {
+    T* find(SideWindow* w, const char* name) {
         T* found = w->findChild<T*>(QString::fromUtf8(name));
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
-    void click(RouteTableWindow* w, const char* name) { QTest::mouseClick(find(w, name), Qt::LeftButton); }
-    QString currentTab(RouteTableWindow* w) {
+    void click(SideWindow* w, const char* name) { QTest::mouseClick(find(w, name), Qt::LeftButton); }
+    QString currentTab(SideWindow* w) {
         auto* tabs = find<QTabWidget>(w, "选择夹1");
         return tabs->tabText(tabs->currentIndex());
     }
@@ -88,8 +89,8 @@ protected:
 };
 
 TEST_F(RouteTableWindowTest, OpensOnFirstPressAndCloseOnlyHidesIt) {
-    EXPECT_EQ(mainWindow.findChild<RouteTableWindow*>(), nullptr);  // not built at start-up
-    RouteTableWindow* w = open();
+    EXPECT_EQ(mainWindow.findChild<SideWindow*>(qs(kRouteTableWindow)), nullptr);  // not built at start-up
+    SideWindow* w = open();
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(w->isVisible());
     EXPECT_TRUE(w->isWindow());
@@ -115,11 +116,11 @@ TEST_F(RouteTableWindowTest, OpensOnFirstPressAndCloseOnlyHidesIt) {
     EXPECT_EQ(find<QLineEdit>(w, "编辑框_2")->text(), QStringLiteral("10.0.0.1"));
     EXPECT_EQ(find<QLineEdit>(w, "编辑框_8")->text(), QStringLiteral("to-cnc"));
     EXPECT_EQ(w->editor()->script(), generated);
-    EXPECT_EQ(mainWindow.findChildren<RouteTableWindow*>().size(), 1);
+    EXPECT_EQ(mainWindow.findChildren<SideWindow*>().size(), 1);
 }
 
 TEST_F(RouteTableWindowTest, GeneratesIntoItsOwnEditorOnly) {
-    RouteTableWindow* w = open();
+    SideWindow* w = open();
     ASSERT_NE(w, nullptr);
     click(w, "单选框_长宽");
     find<QLineEdit>(w, "编辑框_2")->setText(QStringLiteral("10.0.0.1"));
@@ -164,7 +165,7 @@ TEST_F(RouteTableWindowTest, AMissingRequiredFieldIsAskedForAndFocused) {
         {"address lists need a name", "单选框_address", "编辑框_31", "按钮_生成3", "请填写必填参数 : name !", 0,
          "编辑框_31", QStringLiteral("address list")},
     };
-    RouteTableWindow* w = open();
+    SideWindow* w = open();
     ASSERT_NE(w, nullptr);
     const std::string before = w->editor()->script();
     for (const Case& c : cases) {
@@ -185,7 +186,7 @@ TEST_F(RouteTableWindowTest, AMissingRequiredFieldIsAskedForAndFocused) {
 }
 
 TEST_F(RouteTableWindowTest, AllOfChinaSwitchesToTheAddressList) {
-    RouteTableWindow* w = open();
+    SideWindow* w = open();
     ASSERT_NE(w, nullptr);
     click(w, "单选框_rule");
     click(w, "单选框_中国ip");
@@ -206,7 +207,7 @@ TEST_F(RouteTableWindowTest, AllOfChinaSwitchesToTheAddressList) {
 }
 
 TEST_F(RouteTableWindowTest, AnEmptiedScopeBoxShowsTheDefaultWhenLeft) {
-    RouteTableWindow* w = open();
+    SideWindow* w = open();
     ASSERT_NE(w, nullptr);
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));
@@ -229,7 +230,7 @@ TEST_F(RouteTableWindowTest, DroppedGbkFileIsSavedBackByteForByte) {
     test::MessageRecorder messages;
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    RouteTableWindow* w = open();
+    SideWindow* w = open();
     ASSERT_NE(w, nullptr);
 
     const QByteArray gbk("# \xD6\xD0\xCE\xC4\r\n/ip route add dst-address=1.0.1.0/24 gateway=10.0.0.1");

@@ -7,7 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "forms/registry.hpp"
+#include "forms/press.hpp"
+#include "generators/all_pages.hpp"
 
 namespace vorlix::test {
 
@@ -21,10 +22,12 @@ inline Outcome press_outcome(std::string_view button, const Sets& sets = {}, Ran
     EXPECT_NE(ref.binding, nullptr) << button;
     if (ref.binding == nullptr) return {};
     Form form = Form::defaults(*ref.page->spec);
-    for (const auto& [name, value] : sets) EXPECT_FALSE(set_control(*ref.page->spec, form, name, value)) << name;
     SeededRandom seeded(1);
     Env env{random != nullptr ? *random : seeded, {2016, 3, 5, 7, 8, 9}, data_dir};
-    Outcome o = ref.binding->run(form, env);
+    FormInput input;
+    input.sets = sets;
+    if (auto e = fill(*ref.page, form, input, env)) ADD_FAILURE() << *e;
+    Outcome o = vorlix::press(*ref.page, form, ref.binding->control, env);
     EXPECT_TRUE(form.unknown_reads().empty()) << form.unknown_reads().front();
     return o;
 }

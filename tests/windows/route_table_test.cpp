@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "forms/registry.hpp"
+#include "forms/press.hpp"
+#include "generators/all_pages.hpp"
 #include "script/isp_lists.hpp"
 #include "script/text.hpp"
 #include "windows/core/RouteTable.hpp"
@@ -23,11 +24,9 @@ Form form_after(const Sets& sets) {
     Form form = Form::defaults(*w.spec);
     SeededRandom random(1);
     Env env{random, {2016, 3, 5, 7, 8, 9}, ""};
-    for (const auto& [name, value] : sets) {
-        EXPECT_FALSE(set_control(*w.spec, form, name, value)) << name;
-        if (const ButtonBinding* b = w.binding(name); b && value == "1")
-            for (ControlUpdate& u : b->run(form, env).updates) form.at(u.name) = u.value;
-    }
+    FormInput input;
+    input.sets = sets;
+    EXPECT_FALSE(fill(w, form, input, env));
     return form;
 }
 
@@ -35,7 +34,7 @@ Outcome press(const std::string& button, const Sets& sets = {}) {
     const Form form = form_after(sets);
     SeededRandom random(1);
     Env env{random, {2016, 3, 5, 7, 8, 9}, ""};
-    return window().binding(button)->run(form, env);
+    return vorlix::press(window(), form, button, env);
 }
 
 std::vector<std::string> lines_of(const Outcome& o) {

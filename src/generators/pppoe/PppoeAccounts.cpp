@@ -18,10 +18,37 @@
 #include "script/text.hpp"
 
 namespace vorlix {
+namespace name {
 namespace {
+constexpr std::string_view single = "分组框_22单个";
+constexpr std::string_view profile1 = "编辑框_22策略模板1";
+constexpr std::string_view user = "编辑框_22用户名";
+constexpr std::string_view password = "编辑框_22密码";
+constexpr std::string_view bind_mac = "选择框_22绑定mac";
+constexpr std::string_view mac = "编辑框_22mac";
+constexpr std::string_view generate1 = "按钮_22生成1";
+constexpr std::string_view batch = "分组框_22批量";
+constexpr std::string_view use_prefix = "选择框_22账号前缀";
+constexpr std::string_view prefix = "编辑框_22账号前缀";
+constexpr std::string_view use_suffix = "选择框_22账号后缀";
+constexpr std::string_view suffix = "编辑框_22账号后缀";
+constexpr std::string_view profile2 = "编辑框_22策略模板2";
+constexpr std::string_view name_length = "编辑框_22账号长度";
+constexpr std::string_view password_length = "编辑框_22密码长度";
+constexpr std::string_view name_digits = "选择框_22账号数字";
+constexpr std::string_view name_letters = "选择框_22账号字母";
+constexpr std::string_view name_case = "组合框_22账号大小写字母";
+constexpr std::string_view password_digits = "选择框_22密码数字";
+constexpr std::string_view password_letters = "选择框_22密码字母";
+constexpr std::string_view password_case = "组合框_22密码大小写字母";
+constexpr std::string_view count = "编辑框_22账号数量";
+constexpr std::string_view same_random = "选择框21";
+constexpr std::string_view auto_save = "选择框_22自动保存";
+constexpr std::string_view generate2 = "按钮_22生成2";
+}  // namespace
+}  // namespace name
 
-constexpr const char* kSingle = "分组框_22单个";
-constexpr const char* kBatch = "分组框_22批量";
+namespace {
 
 std::vector<std::string> case_items() {
     return {"小写字母", "大写字母", "大小写字母"};
@@ -57,40 +84,38 @@ void append_random_text(std::string& out, RandomSource& random, long long length
 const PageSpec& pppoe_accounts_page_spec() {
     static const PageSpec kPage{
         .caption = "添加PPPoE账号(批量)",
-        .outer = 2,
-        .inner = 2,
         .controls = {
-            group_box(kSingle, "添加PPPOE帐号"),
-            edit("编辑框_22策略模板1", "策略配置(与服务器设置时的模板标识一致):", "pppoe_profile").in(kSingle),
-            edit("编辑框_22用户名", "用户名:", "MAVEK").in(kSingle),
-            edit("编辑框_22密码", "密码:", "mavek2015").in(kSingle),
-            check_box("选择框_22绑定mac", "绑定MAC:", false).in(kSingle),
-            edit("编辑框_22mac", "", "00:00:00:00:00:00")
-                .in(kSingle)
+            group_box(name::single, "添加PPPOE帐号"),
+            edit(name::profile1, "策略配置(与服务器设置时的模板标识一致):", "pppoe_profile").in(name::single),
+            edit(name::user, "用户名:", "MAVEK").in(name::single),
+            edit(name::password, "密码:", "mavek2015").in(name::single),
+            check_box(name::bind_mac, "绑定MAC:", false).in(name::single),
+            edit(name::mac, "", "00:00:00:00:00:00")
+                .in(name::single)
                 .beside()
                 .hinted("(只允许帐号在这个MAC地址上连接)"),
-            button("按钮_22生成1", "5.X/6.X系列脚本生成").in(kSingle),
+            button(name::generate1, "5.X/6.X系列脚本生成").in(name::single),
 
-            group_box(kBatch, "批量添加PPPOE帐号"),
-            check_box("选择框_22账号前缀", "帐号前是否指定前缀", true).in(kBatch),
-            edit("编辑框_22账号前缀", "", "MAVEK").in(kBatch).beside(),
-            check_box("选择框_22账号后缀", "帐号后是否指定后缀", true).in(kBatch),
-            edit("编辑框_22账号后缀", "", "@mavek").in(kBatch).beside().hinted("(如生成的帐号为:MAVEKXXX@mavek)"),
-            edit("编辑框_22策略模板2", "策略配置(与服务器设置时的策略模板一致):", "pppoe_profile").in(kBatch),
-            edit("编辑框_22账号长度", "随机账号长度:", "8").in(kBatch).hinted("(这里不包括前缀及后缀的长度)"),
-            edit("编辑框_22密码长度", "随机密码长度:", "6").in(kBatch),
-            check_box("选择框_22账号数字", "帐号中随机添加数字", true).in(kBatch),
-            check_box("选择框_22账号字母", "帐号中随机添加字母:", false).in(kBatch).beside(),
-            drop_down("组合框_22账号大小写字母", "", case_items(), 0).in(kBatch).beside(),
-            check_box("选择框_22密码数字", "密码中随机添加数字", true).in(kBatch),
-            check_box("选择框_22密码字母", "密码中随机添加字母:", false).in(kBatch).beside(),
-            drop_down("组合框_22密码大小写字母", "", case_items(), 0).in(kBatch).beside(),
-            edit("编辑框_22账号数量", "生成账号数量:", "6")
-                .in(kBatch)
+            group_box(name::batch, "批量添加PPPOE帐号"),
+            check_box(name::use_prefix, "帐号前是否指定前缀", true).in(name::batch),
+            edit(name::prefix, "", "MAVEK").in(name::batch).beside(),
+            check_box(name::use_suffix, "帐号后是否指定后缀", true).in(name::batch),
+            edit(name::suffix, "", "@mavek").in(name::batch).beside().hinted("(如生成的帐号为:MAVEKXXX@mavek)"),
+            edit(name::profile2, "策略配置(与服务器设置时的策略模板一致):", "pppoe_profile").in(name::batch),
+            edit(name::name_length, "随机账号长度:", "8").in(name::batch).hinted("(这里不包括前缀及后缀的长度)"),
+            edit(name::password_length, "随机密码长度:", "6").in(name::batch),
+            check_box(name::name_digits, "帐号中随机添加数字", true).in(name::batch),
+            check_box(name::name_letters, "帐号中随机添加字母:", false).in(name::batch).beside(),
+            drop_down(name::name_case, "", case_items(), 0).in(name::batch).beside(),
+            check_box(name::password_digits, "密码中随机添加数字", true).in(name::batch),
+            check_box(name::password_letters, "密码中随机添加字母:", false).in(name::batch).beside(),
+            drop_down(name::password_case, "", case_items(), 0).in(name::batch).beside(),
+            edit(name::count, "生成账号数量:", "6")
+                .in(name::batch)
                 .hinted("(建议每次生成不要大于50个,以免在ROS里脚本运行时卡死)"),
-            check_box("选择框21", "帐号与密码的随机部分一致(密码和账号设置相同)", false).in(kBatch),
-            check_box("选择框_22自动保存", "将自动生成的帐号及密码(保存在程序目录下的Log目录)", false).in(kBatch),
-            button("按钮_22生成2", "5.X/6.X系列脚本生成").in(kBatch),
+            check_box(name::same_random, "帐号与密码的随机部分一致(密码和账号设置相同)", false).in(name::batch),
+            check_box(name::auto_save, "将自动生成的帐号及密码(保存在程序目录下的Log目录)", false).in(name::batch),
+            button(name::generate2, "5.X/6.X系列脚本生成").in(name::batch),
         }};
     return kPage;
 }
@@ -115,15 +140,15 @@ Result generate_pppoe_batch(const PppoeBatchFields& f, RandomSource& random, std
 
     const std::string max_length = std::to_string(kMaxRandomLength);
     if (count > kMaxBatchAccounts)
-        return Result::refuse("生成账号数量不能大于" + std::to_string(kMaxBatchAccounts) + "个!", "编辑框_22账号数量");
+        return Result::refuse("生成账号数量不能大于" + std::to_string(kMaxBatchAccounts) + "个!", name::count);
     if (name_length > kMaxRandomLength)
-        return Result::refuse("随机账号长度不能大于" + max_length + "位!", "编辑框_22账号长度");
+        return Result::refuse("随机账号长度不能大于" + max_length + "位!", name::name_length);
     if (own_password && password_length > kMaxRandomLength)
-        return Result::refuse("随机密码长度不能大于" + max_length + "位!", "编辑框_22密码长度");
+        return Result::refuse("随机密码长度不能大于" + max_length + "位!", name::password_length);
     if (!f.name_rule.digits && !f.name_rule.letters)
-        return Result::refuse("帐号中请至少选择数字或字母!", "选择框_22账号数字");
+        return Result::refuse("帐号中请至少选择数字或字母!", name::name_digits);
     if (own_password && !f.password_rule.digits && !f.password_rule.letters)
-        return Result::refuse("密码中请至少选择数字或字母!", "选择框_22密码数字");
+        return Result::refuse("密码中请至少选择数字或字母!", name::password_digits);
     if (count <= 0) return Result::ok({});
 
     // The random parts are letters and digits, which need no escaping; the typed prefix and suffix
@@ -220,35 +245,44 @@ std::optional<std::string> append_private(const std::string& path, std::string_v
 
 #endif
 
-RandomTextRule rule_of(const Form& form, const char* digits, const char* letters, const char* letter_case) {
+RandomTextRule rule_of(const Form& form, std::string_view digits, std::string_view letters,
+                       std::string_view letter_case) {
     return {form.checked(digits), form.checked(letters), form.index(letter_case)};
 }
 
 Outcome run_single(const Form& form, Env&) {
     return Outcome::from(generate_pppoe_account({
-        .profile = form.text("编辑框_22策略模板1"),
-        .user = form.text("编辑框_22用户名"),
-        .password = form.text("编辑框_22密码"),
-        .bind_mac = form.checked("选择框_22绑定mac"),
-        .mac = form.text("编辑框_22mac"),
+        .profile = form.text(name::profile1),
+        .user = form.text(name::user),
+        .password = form.text(name::password),
+        .bind_mac = form.checked(name::bind_mac),
+        .mac = form.text(name::mac),
     }));
 }
 
-Outcome run_batch(const Form& form, Env& env) {
-    const PppoeBatchFields f{
-        .use_prefix = form.checked("选择框_22账号前缀"),
-        .prefix = form.text("编辑框_22账号前缀"),
-        .use_suffix = form.checked("选择框_22账号后缀"),
-        .suffix = form.text("编辑框_22账号后缀"),
-        .profile = form.text("编辑框_22策略模板2"),
-        .name_length = form.text("编辑框_22账号长度"),
-        .password_length = form.text("编辑框_22密码长度"),
-        .count = form.text("编辑框_22账号数量"),
-        .name_rule = rule_of(form, "选择框_22账号数字", "选择框_22账号字母", "组合框_22账号大小写字母"),
-        .password_rule = rule_of(form, "选择框_22密码数字", "选择框_22密码字母", "组合框_22密码大小写字母"),
-        .password_is_name_part = form.checked("选择框21"),
+}  // namespace
+
+PppoeBatchFields pppoe_batch_fields(const Form& form) {
+    return {
+        .use_prefix = form.checked(name::use_prefix),
+        .prefix = form.text(name::prefix),
+        .use_suffix = form.checked(name::use_suffix),
+        .suffix = form.text(name::suffix),
+        .profile = form.text(name::profile2),
+        .name_length = form.text(name::name_length),
+        .password_length = form.text(name::password_length),
+        .count = form.text(name::count),
+        .name_rule = rule_of(form, name::name_digits, name::name_letters, name::name_case),
+        .password_rule = rule_of(form, name::password_digits, name::password_letters, name::password_case),
+        .password_is_name_part = form.checked(name::same_random),
     };
-    const bool save = form.checked("选择框_22自动保存") && !env.data_dir.empty();
+}
+
+namespace {
+
+Outcome run_batch(const Form& form, Env& env) {
+    const PppoeBatchFields f = pppoe_batch_fields(form);
+    const bool save = form.checked(name::auto_save) && !env.data_dir.empty();
     std::string list;
     Outcome o = Outcome::from(generate_pppoe_batch(f, env.random, save ? &list : nullptr));
     if (!o.script || list.empty()) return o;
@@ -261,8 +295,9 @@ Outcome run_batch(const Form& form, Env& env) {
 
 // Digits and letters together always draw both cases, so the case list then shows "大小写字母" and
 // cannot be changed; with either box cleared it is usable again and keeps what it shows.
-Outcome couple_case_list(const Form& form, const char* digits, const char* letters, const char* letter_case) {
-    ControlUpdate u{letter_case, {.text = form.text(letter_case), .index = form.index(letter_case)}};
+Outcome couple_case_list(const Form& form, std::string_view digits, std::string_view letters,
+                         std::string_view letter_case) {
+    ControlUpdate u{std::string(letter_case), {.text = form.text(letter_case), .index = form.index(letter_case)}};
     const bool both = form.checked(digits) && form.checked(letters);
     if (both) {
         u.value.index = 2;
@@ -275,10 +310,10 @@ Outcome couple_case_list(const Form& form, const char* digits, const char* lette
 }
 
 Outcome run_name_case(const Form& form, Env&) {
-    return couple_case_list(form, "选择框_22账号数字", "选择框_22账号字母", "组合框_22账号大小写字母");
+    return couple_case_list(form, name::name_digits, name::name_letters, name::name_case);
 }
 Outcome run_password_case(const Form& form, Env&) {
-    return couple_case_list(form, "选择框_22密码数字", "选择框_22密码字母", "组合框_22密码大小写字母");
+    return couple_case_list(form, name::password_digits, name::password_letters, name::password_case);
 }
 
 }  // namespace
@@ -286,12 +321,12 @@ Outcome run_password_case(const Form& form, Env&) {
 PageEntry pppoe_accounts_page() {
     return {&pppoe_accounts_page_spec(),
             {
-                {"按钮_22生成1", run_single},
-                {"按钮_22生成2", run_batch},
-                {"选择框_22账号数字", run_name_case, BindingKind::action},
-                {"选择框_22账号字母", run_name_case, BindingKind::action},
-                {"选择框_22密码数字", run_password_case, BindingKind::action},
-                {"选择框_22密码字母", run_password_case, BindingKind::action},
+                {name::generate1, run_single},
+                {name::generate2, run_batch},
+                {name::name_digits, run_name_case, BindingKind::action},
+                {name::name_letters, run_name_case, BindingKind::action},
+                {name::password_digits, run_password_case, BindingKind::action},
+                {name::password_letters, run_password_case, BindingKind::action},
             }};
 }
 

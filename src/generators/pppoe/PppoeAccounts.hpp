@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "forms/outcome.hpp"
-#include "forms/registry.hpp"
+#include "forms/page_entry.hpp"
 #include "script/random.hpp"
 #include "script/ros_date.hpp"
 
@@ -51,6 +51,9 @@ inline constexpr long long kMaxRandomLength = 64;
 // kMaxBatchAccounts, a length above kMaxRandomLength, a side with neither digits nor letters. When
 // `list` is given, each account is also appended to it as "name<TAB>password" and CR LF.
 Result generate_pppoe_batch(const PppoeBatchFields& f, RandomSource& random, std::string* list = nullptr);
+
+// The inputs a press of the batch button reads from the page's form.
+PppoeBatchFields pppoe_batch_fields(const Form& form);
 
 // The file, below the data directory, that the accounts generated on a day are appended to.
 // Example: account_log_path("/d", {2016, 3, 5}) == "/d/log/pppoe_20160305.txt"

@@ -14,37 +14,56 @@ constexpr const char* kIntervalHint = "格式:天 时:分:秒 如:1d 00:00:00 (�
 
 // The five inputs and the button of one group; the two groups differ only in names and texts.
 struct GroupNames {
-    const char* group;
+    std::string_view group, name, start, run_time, interval, comment, button;
     const char* caption;
-    const char* code;  // "sd" (shutdown) or "re" (reboot)
     const char* name_default;
     const char* what;  // "关机" or "重启"
-    const char* button;
+};
+
+constexpr GroupNames kShutdown{
+    .group = "分组框5",
+    .name = "编辑框_02sdname",
+    .start = "编辑框_02sd开始",
+    .run_time = "编辑框_02sd运行",
+    .interval = "编辑框_02sd间隔",
+    .comment = "编辑框_02sd备注",
+    .button = "按钮_02关机生成",
+    .caption = "定时关机脚本",
+    .name_default = "Timing Shutdown",
+    .what = "关机",
+};
+constexpr GroupNames kReboot{
+    .group = "分组框4",
+    .name = "编辑框_02rename",
+    .start = "编辑框_02re开始",
+    .run_time = "编辑框_02re运行",
+    .interval = "编辑框_02re间隔",
+    .comment = "编辑框_02re备注",
+    .button = "按钮_02重启生成",
+    .caption = "定时重启脚本",
+    .name_default = "Timing Reboot",
+    .what = "重启",
 };
 
 void add_group(std::vector<ControlSpec>& out, const GroupNames& g) {
-    const std::string p = std::string("编辑框_02") + g.code;
     out.push_back(group_box(g.group, g.caption));
-    out.push_back(edit(p + "name", "名称Name:", g.name_default).in(g.group).hinted("自定义名称(尽量别使用中文)"));
-    out.push_back(edit(p + "开始", "开始日期:", "2015/01/01").in(g.group).hinted(kDateHint));
-    out.push_back(edit(p + "运行", "运行时间:", "05:30:00")
+    out.push_back(edit(g.name, "名称Name:", g.name_default).in(g.group).hinted("自定义名称(尽量别使用中文)"));
+    out.push_back(edit(g.start, "开始日期:", "2015/01/01").in(g.group).hinted(kDateHint));
+    out.push_back(edit(g.run_time, "运行时间:", "05:30:00")
                       .in(g.group)
                       .hinted(std::string("格式:时:分:秒 如:05:30:00 (每天的") + g.what + "时间)"));
-    out.push_back(edit(p + "间隔", "间隔时间:", "1d 00:00:00").in(g.group).hinted(kIntervalHint));
-    out.push_back(edit(p + "备注", "备    注:", std::string("定时") + g.what)
+    out.push_back(edit(g.interval, "间隔时间:", "1d 00:00:00").in(g.group).hinted(kIntervalHint));
+    out.push_back(edit(g.comment, "备    注:", std::string("定时") + g.what)
                       .in(g.group)
                       .hinted(std::string("支持中文备注(默认:定时") + g.what + ")"));
     out.push_back(button(g.button, "5.X/6.X系列脚本生成").in(g.group));
 }
 
-constexpr GroupNames kShutdown{"分组框5", "定时关机脚本", "sd", "Timing Shutdown", "关机", "按钮_02关机生成"};
-constexpr GroupNames kReboot{"分组框4", "定时重启脚本", "re", "Timing Reboot", "重启", "按钮_02重启生成"};
-
 }  // namespace
 
 const PageSpec& scheduled_reboot_page_spec() {
     static const PageSpec kPage = [] {
-        PageSpec page{.caption = "定时重启/关机", .outer = 0, .inner = 2};
+        PageSpec page{.caption = "定时重启/关机", .tree = "定时关机/重启"};
         add_group(page.controls, kShutdown);
         add_group(page.controls, kReboot);
         return page;
@@ -55,20 +74,18 @@ const PageSpec& scheduled_reboot_page_spec() {
 Result generate_schedule(const ScheduleFields& f) {
     return Result::ok("/system scheduler add name=" + quote_value(f.name) + " on-event=" + quote_text(f.action) +
                       " start-date=" + quote_value(ros_date(f.start_date)) + " start-time=" + quote_value(f.run_time) +
-                      " interval=" + quote_value(f.interval) +
-                      " comment=" + quote_text(ros_escape(utf8_to_gbk(f.comment))) + " disabled=no");
+                      " interval=" + quote_value(f.interval) + " comment=" + ros_comment(f.comment) + " disabled=no");
 }
 
 namespace {
 
 Outcome run_group(const Form& form, const GroupNames& g, const char* action) {
-    const std::string p = std::string("编辑框_02") + g.code;
     return Outcome::from(generate_schedule({
-        .name = form.text(p + "name"),
-        .start_date = form.text(p + "开始"),
-        .run_time = form.text(p + "运行"),
-        .interval = form.text(p + "间隔"),
-        .comment = form.text(p + "备注"),
+        .name = form.text(g.name),
+        .start_date = form.text(g.start),
+        .run_time = form.text(g.run_time),
+        .interval = form.text(g.interval),
+        .comment = form.text(g.comment),
         .action = action,
     }));
 }

@@ -3,13 +3,16 @@
 #include "data/embedded.hpp"
 
 namespace vorlix {
+namespace name {
+namespace {
+constexpr std::string_view faq = "编辑框3";
+}
+}  // namespace name
 
 const PageSpec& start_page_spec() {
     static const PageSpec kPage{
         .caption = "系统",
-        .outer = 0,
-        .inner = 0,
-        .controls = {multi_line_edit("编辑框3", std::string(embedded_file("faq.txt")))},
+        .controls = {multi_line_edit(name::faq, std::string(embedded_file("faq.txt")))},
     };
     return kPage;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The first page: a static FAQ about RouterOS.
-#include "forms/registry.hpp"
+#include "forms/page_entry.hpp"
 
 namespace vorlix {
 

@@ -9,6 +9,19 @@
 namespace vorlix {
 namespace {
 
+namespace name {
+constexpr std::string_view identity_group = "分组框6", identity = "编辑框_03计算机名", identity_button = "按钮_03生成";
+constexpr std::string_view backup_group = "分组框7", backup = "编辑框_03备份", remove_old = "选择框_03",
+                           backup_by_name = "按钮_03备份名称", backup_by_date = "按钮_03备份日期";
+constexpr std::string_view cleanup_group = "分组框8", cleanup_interval = "编辑框_03删除连接间隔时间",
+                           cleanup_button = "按钮_03删除连接";
+constexpr std::string_view restore_group = "分组框9", restore = "编辑框_03还原", restore_by_name = "按钮_03还原名称",
+                           restore_by_date = "按钮_03还原日期";
+constexpr std::string_view time_group = "分组框10", time_sync = "按钮_03时间同步";
+constexpr std::string_view dns_group = "分组框11", dns_flush = "按钮_03定时清理DDNS";
+constexpr std::string_view fixed_group = "分组框12";
+}  // namespace name
+
 // Public time servers that answer from inside China. RouterOS 5.x/6.x takes only addresses for its
 // SNTP client (no host names), so they are written as addresses:
 //   203.107.6.88   ntp.aliyun.com, Alibaba Cloud's public NTP service
@@ -17,11 +30,6 @@ constexpr std::string_view kPrimaryNtp = "203.107.6.88";
 constexpr std::string_view kSecondaryNtp = "114.118.7.161";
 
 constexpr std::string_view kServiceTemplate = "/ip service set [find name=\"{通道}\"] disabled=yes";
-
-// A name as the router stores it: the GBK bytes as RouterOS escapes, inside quotes.
-std::string escaped_name(std::string_view text) {
-    return quote_text(ros_escape(utf8_to_gbk(text)));
-}
 
 }  // namespace
 
@@ -56,39 +64,39 @@ const std::array<FixedCommand, kFixedCommandCount>& fixed_commands() {
 
 const PageSpec& system_maintenance_page_spec() {
     static const PageSpec kPage = [] {
-        PageSpec page{.caption = "系统其它设置", .outer = 0, .inner = 3};
+        PageSpec page{.caption = "系统其它设置"};
         page.controls = {
-            group_box("分组框6", "修改ROS计算机名"),
-            edit("编辑框_03计算机名", "新计算机名:", "MavekRouter").in("分组框6").hinted("(支持中文输入)"),
-            button("按钮_03生成", "5.X/6.X系列脚本生成").in("分组框6"),
+            group_box(name::identity_group, "修改ROS计算机名"),
+            edit(name::identity, "新计算机名:", "MavekRouter").in(name::identity_group).hinted("(支持中文输入)"),
+            button(name::identity_button, "5.X/6.X系列脚本生成").in(name::identity_group),
 
-            group_box("分组框7", "备份系统设置-脚本生成(5.X/6.X 系列通用脚本)"),
-            edit("编辑框_03备份", "备份名称:", "MavekBak").in("分组框7").hinted("(支持中文输入,在Files查看)"),
-            check_box("选择框_03", "备份时删除与此次备份名称重复的备份文件", false).in("分组框7"),
-            button("按钮_03备份名称", "备份文件名:备份名称").in("分组框7"),
-            button("按钮_03备份日期", "备份文件名:当前日期").in("分组框7").beside(),
+            group_box(name::backup_group, "备份系统设置-脚本生成(5.X/6.X 系列通用脚本)"),
+            edit(name::backup, "备份名称:", "MavekBak").in(name::backup_group).hinted("(支持中文输入,在Files查看)"),
+            check_box(name::remove_old, "备份时删除与此次备份名称重复的备份文件", false).in(name::backup_group),
+            button(name::backup_by_name, "备份文件名:备份名称").in(name::backup_group),
+            button(name::backup_by_date, "备份文件名:当前日期").in(name::backup_group).beside(),
 
-            group_box("分组框8", "自动删除-Connections-连接提升系统资源"),
-            edit("编辑框_03删除连接间隔时间", "间隔时间:", "00:01:00").in("分组框8"),
-            button("按钮_03删除连接", "5.X/6.X系列脚本生成").in("分组框8"),
+            group_box(name::cleanup_group, "自动删除-Connections-连接提升系统资源"),
+            edit(name::cleanup_interval, "间隔时间:", "00:01:00").in(name::cleanup_group),
+            button(name::cleanup_button, "5.X/6.X系列脚本生成").in(name::cleanup_group),
 
-            group_box("分组框9", "还原系统设置-脚本生成(5.X/6.X 系列通用脚本)"),
-            edit("编辑框_03还原", "还原名称:", "MavekBak").in("分组框9").hinted("(支持中文输入)"),
-            button("按钮_03还原名称", "还原文件名:备份名称").in("分组框9"),
-            button("按钮_03还原日期", "还原文件名:当前日期").in("分组框9").beside(),
+            group_box(name::restore_group, "还原系统设置-脚本生成(5.X/6.X 系列通用脚本)"),
+            edit(name::restore, "还原名称:", "MavekBak").in(name::restore_group).hinted("(支持中文输入)"),
+            button(name::restore_by_name, "还原文件名:备份名称").in(name::restore_group),
+            button(name::restore_by_date, "还原文件名:当前日期").in(name::restore_group).beside(),
 
-            group_box("分组框10", "设置时间与时间同步"),
-            button("按钮_03时间同步", "通用时间同步脚本生成").in("分组框10"),
+            group_box(name::time_group, "设置时间与时间同步"),
+            button(name::time_sync, "通用时间同步脚本生成").in(name::time_group),
 
-            group_box("分组框11", "定时清理DNS缓存"),
-            button("按钮_03定时清理DDNS", "每24小时清理DNS缓存").in("分组框11"),
+            group_box(name::dns_group, "定时清理DNS缓存"),
+            button(name::dns_flush, "每24小时清理DNS缓存").in(name::dns_group),
 
-            group_box("分组框12", "其他5.X/6.X通用脚本生成"),
+            group_box(name::fixed_group, "其他5.X/6.X通用脚本生成"),
         };
         // Three buttons to a row.
         std::size_t i = 0;
         for (const FixedCommand& c : fixed_commands()) {
-            ControlSpec b = button(std::string(c.button), std::string(c.caption)).in("分组框12");
+            ControlSpec b = button(c.button, std::string(c.caption)).in(name::fixed_group);
             page.controls.push_back(i++ % 3 == 0 ? std::move(b) : std::move(b).beside());
         }
         return page;
@@ -97,7 +105,7 @@ const PageSpec& system_maintenance_page_spec() {
 }
 
 Result generate_identity(std::string_view name) {
-    return Result::ok("/system identity set name=" + escaped_name(name));
+    return Result::ok("/system identity set name=" + ros_comment(name));
 }
 
 Result generate_connection_cleanup(std::string_view interval) {
@@ -154,15 +162,15 @@ Outcome run_fixed(const Form&, Env&) {
 }
 
 template <std::size_t... I>
-void add_fixed(std::vector<ButtonBinding>& out, std::index_sequence<I...>) {
+void add_fixed(std::vector<Binding>& out, std::index_sequence<I...>) {
     (out.push_back({std::string(fixed_commands()[I].button), run_fixed<I>}), ...);
 }
 
 Outcome run_identity(const Form& form, Env&) {
-    return Outcome::from(generate_identity(form.text("编辑框_03计算机名")));
+    return Outcome::from(generate_identity(form.text(name::identity)));
 }
 Outcome run_connection_cleanup(const Form& form, Env&) {
-    return Outcome::from(generate_connection_cleanup(form.text("编辑框_03删除连接间隔时间")));
+    return Outcome::from(generate_connection_cleanup(form.text(name::cleanup_interval)));
 }
 Outcome run_time_sync(const Form&, Env&) {
     return Outcome::from(generate_time_sync());
@@ -171,13 +179,13 @@ Outcome run_dns_flush(const Form&, Env&) {
     return Outcome::from(generate_dns_flush());
 }
 Outcome run_backup_by_name(const Form& form, Env&) {
-    return Outcome::from(generate_backup(form.text("编辑框_03备份"), form.checked("选择框_03")));
+    return Outcome::from(generate_backup(form.text(name::backup), form.checked(name::remove_old)));
 }
 Outcome run_backup_by_date(const Form& form, Env& env) {
-    return Outcome::from(generate_backup(date_base(env.now), form.checked("选择框_03")));
+    return Outcome::from(generate_backup(date_base(env.now), form.checked(name::remove_old)));
 }
 Outcome run_restore_by_name(const Form& form, Env&) {
-    return Outcome::from(generate_restore(form.text("编辑框_03还原")));
+    return Outcome::from(generate_restore(form.text(name::restore)));
 }
 Outcome run_restore_by_date(const Form&, Env& env) {
     return Outcome::from(generate_restore(date_base(env.now)));
@@ -188,14 +196,14 @@ Outcome run_restore_by_date(const Form&, Env& env) {
 PageEntry system_maintenance_page() {
     PageEntry entry{&system_maintenance_page_spec(),
                     {
-                        {"按钮_03生成", run_identity},
-                        {"按钮_03备份名称", run_backup_by_name},
-                        {"按钮_03备份日期", run_backup_by_date},
-                        {"按钮_03删除连接", run_connection_cleanup},
-                        {"按钮_03还原名称", run_restore_by_name},
-                        {"按钮_03还原日期", run_restore_by_date},
-                        {"按钮_03时间同步", run_time_sync},
-                        {"按钮_03定时清理DDNS", run_dns_flush},
+                        {name::identity_button, run_identity},
+                        {name::backup_by_name, run_backup_by_name},
+                        {name::backup_by_date, run_backup_by_date},
+                        {name::cleanup_button, run_connection_cleanup},
+                        {name::restore_by_name, run_restore_by_name},
+                        {name::restore_by_date, run_restore_by_date},
+                        {name::time_sync, run_time_sync},
+                        {name::dns_flush, run_dns_flush},
                     }};
     add_fixed(entry.bindings, std::make_index_sequence<kFixedCommandCount>{});
     return entry;

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "forms/outcome.hpp"
-#include "forms/registry.hpp"
+#include "forms/page_entry.hpp"
 #include "script/ros_date.hpp"
 
 namespace vorlix {

@@ -1,54 +1,67 @@
 #include "generators/wan/DualLineTelecomNetcom.hpp"
 
+#include "generators/wan/WanScript.hpp"
 #include "script/isp_lists.hpp"
 #include "script/quote.hpp"
 #include "script/script_builder.hpp"
 #include "script/text.hpp"
 
 namespace vorlix {
+namespace name {
 namespace {
-
-constexpr const char* kGroup = "分组框_17双线";
-
-std::vector<std::string> ether_ports() {
-    std::vector<std::string> items;
-    for (int i = 1; i <= 12; ++i) items.push_back("ether" + std::to_string(i));
-    return items;
-}
-
+constexpr std::string_view group = "分组框_17双线";
+constexpr std::string_view lan = "组合框_17内网卡";
+constexpr std::string_view lan_gateway = "编辑框_17内网网关";
+constexpr std::string_view lan_gateway_mask = "编辑框_17内网网关掩码";
+constexpr std::string_view lan_network = "编辑框_17内网网段";
+constexpr std::string_view lan_network_mask = "编辑框_17内网网段掩码";
+constexpr std::string_view telecom_wan = "组合框_17电信网卡";
+constexpr std::string_view telecom_address = "编辑框_17电信外网IP";
+constexpr std::string_view telecom_mask = "编辑框_17电信外网IP掩码";
+constexpr std::string_view telecom_gateway = "编辑框_17电信外网网关";
+constexpr std::string_view telecom_dns = "编辑框_17电信DNS";
+constexpr std::string_view netcom_wan = "组合框_17网通网卡";
+constexpr std::string_view netcom_address = "编辑框_17网通外网IP";
+constexpr std::string_view netcom_mask = "编辑框_17网通外网IP掩码";
+constexpr std::string_view netcom_gateway = "编辑框_17网通外网网关";
+constexpr std::string_view netcom_dns = "编辑框_17网通DNS";
+constexpr std::string_view mss = "编辑框_17MSS值";
+constexpr std::string_view telecom_primary = "单选框_17电信";
+constexpr std::string_view netcom_primary = "单选框_17网通";
+constexpr std::string_view generate = "按钮_17生成";
+constexpr std::string_view route_table = "按钮_17路由表";
 }  // namespace
+}  // namespace name
 
 const PageSpec& dual_line_page_spec() {
     static const PageSpec kPage{
         .caption = "双线固定IP电信网通",
-        .outer = 1,
-        .inner = 7,
         .controls = {
-            group_box(kGroup, "电信网通双线固定IP上网安装设置脚本"),
-            editable_combo("组合框_17内网卡", "内网网卡:", ether_ports(), "ether4").in(kGroup),
-            edit("编辑框_17内网网关", "内网网关:", "192.168.0.254").in(kGroup),
-            edit("编辑框_17内网网关掩码", "/", "24").in(kGroup).beside().hinted("(这里设置您将要作为内网网关的IP)"),
-            edit("编辑框_17内网网段", "内网网段:", "192.168.0.0").in(kGroup),
-            edit("编辑框_17内网网段掩码", "/", "24").in(kGroup).beside().hinted("(设置局域网内网网段)"),
-            editable_combo("组合框_17电信网卡", "接电信网卡:", ether_ports(), "ether1")
-                .in(kGroup)
+            group_box(name::group, "电信网通双线固定IP上网安装设置脚本"),
+            editable_combo(name::lan, "内网网卡:", ether_items(12), "ether4").in(name::group),
+            edit(name::lan_gateway, "内网网关:", "192.168.0.254").in(name::group),
+            edit(name::lan_gateway_mask, "/", "24").in(name::group).beside().hinted("(这里设置您将要作为内网网关的IP)"),
+            edit(name::lan_network, "内网网段:", "192.168.0.0").in(name::group),
+            edit(name::lan_network_mask, "/", "24").in(name::group).beside().hinted("(设置局域网内网网段)"),
+            editable_combo(name::telecom_wan, "接电信网卡:", ether_items(12), "ether1")
+                .in(name::group)
                 .hinted("(如果不熟悉此项请保持默认,作为电信外网网卡)"),
-            edit("编辑框_17电信外网IP", "电信外网IP:", "218.85.167.150").in(kGroup),
-            edit("编辑框_17电信外网IP掩码", "/", "29").in(kGroup).beside(),
-            edit("编辑框_17电信外网网关", "电信外网网关:", "218.85.150.1").in(kGroup),
-            edit("编辑框_17电信DNS", "电信DNS:", "218.85.152.99").in(kGroup),
-            editable_combo("组合框_17网通网卡", "接网通网卡:", ether_ports(), "ether2")
-                .in(kGroup)
+            edit(name::telecom_address, "电信外网IP:", "218.85.167.150").in(name::group),
+            edit(name::telecom_mask, "/", "29").in(name::group).beside(),
+            edit(name::telecom_gateway, "电信外网网关:", "218.85.150.1").in(name::group),
+            edit(name::telecom_dns, "电信DNS:", "218.85.152.99").in(name::group),
+            editable_combo(name::netcom_wan, "接网通网卡:", ether_items(12), "ether2")
+                .in(name::group)
                 .hinted("(如果不熟悉此项请保持默认,作为网通外网网卡)"),
-            edit("编辑框_17网通外网IP", "网通外网IP:", "210.13.218.83").in(kGroup),
-            edit("编辑框_17网通外网IP掩码", "/", "29").in(kGroup).beside(),
-            edit("编辑框_17网通外网网关", "网通外网网关:", "210.13.100.1").in(kGroup),
-            edit("编辑框_17网通DNS", "网通DNS:", "218.104.128.106").in(kGroup),
-            edit("编辑框_17MSS值", "TCP MSS值:", "1440").in(kGroup),
-            radio_button("单选框_17电信", "电信为主网通为辅", true).in(kGroup),
-            radio_button("单选框_17网通", "网通为主电信为辅", false).in(kGroup).beside(),
-            button("按钮_17生成", "5.X/6.X系列脚本生成").in(kGroup),
-            button("按钮_17路由表", "5.X/6.X路由表生成").in(kGroup).beside(),
+            edit(name::netcom_address, "网通外网IP:", "210.13.218.83").in(name::group),
+            edit(name::netcom_mask, "/", "29").in(name::group).beside(),
+            edit(name::netcom_gateway, "网通外网网关:", "210.13.100.1").in(name::group),
+            edit(name::netcom_dns, "网通DNS:", "218.104.128.106").in(name::group),
+            edit(name::mss, "TCP MSS值:", "1440").in(name::group),
+            radio_button(name::telecom_primary, "电信为主网通为辅", true).in(name::group),
+            radio_button(name::netcom_primary, "网通为主电信为辅", false).in(name::group).beside(),
+            button(name::generate, "5.X/6.X系列脚本生成").in(name::group),
+            button(name::route_table, "5.X/6.X路由表生成").in(name::group).beside(),
         }};
     return kPage;
 }
@@ -69,8 +82,7 @@ Result generate_dual_line_setup(const DualLineFields& f) {
     s.line("/ip firewall nat add chain=dstnat src-address=" + lan +
            " protocol=udp dst-port=53 action=dst-nat to-addresses=" + bare_value(f.lan_gateway) +
            " to-ports=53 disabled=no");
-    s.line("/ip firewall mangle add chain=forward protocol=tcp tcp-flags=syn action=change-mss new-mss=" +
-           bare_value(f.mss));
+    s.line(mss_clamp_line(f.mss));
     s.blank();
     // A lone comma (one box left empty) is rejected by the router, so the boxes are joined by the
     // same rule as on every other page.
@@ -99,43 +111,52 @@ Result generate_dual_line_routes(const DualLineRouteFields& f) {
 
 namespace {
 
-DualLineLine read_line(const Form& form, const std::string& carrier) {
+// The names of one carrier's inputs.
+struct LineNames {
+    std::string_view interface, address, prefix, gateway, dns;
+};
+constexpr LineNames kTelecom{name::telecom_wan, name::telecom_address, name::telecom_mask, name::telecom_gateway,
+                             name::telecom_dns};
+constexpr LineNames kNetcom{name::netcom_wan, name::netcom_address, name::netcom_mask, name::netcom_gateway,
+                            name::netcom_dns};
+
+DualLineLine read_line(const Form& form, const LineNames& n) {
     return {
-        .interface = form.text("组合框_17" + carrier + "网卡"),
-        .address = form.text("编辑框_17" + carrier + "外网IP"),
-        .prefix = form.text("编辑框_17" + carrier + "外网IP掩码"),
-        .gateway = form.text("编辑框_17" + carrier + "外网网关"),
-        .dns = form.text("编辑框_17" + carrier + "DNS"),
+        .interface = form.text(n.interface),
+        .address = form.text(n.address),
+        .prefix = form.text(n.prefix),
+        .gateway = form.text(n.gateway),
+        .dns = form.text(n.dns),
     };
 }
 
 Outcome run_setup(const Form& form, Env&) {
     return Outcome::from(generate_dual_line_setup({
-        .lan_interface = form.text("组合框_17内网卡"),
-        .lan_gateway = form.text("编辑框_17内网网关"),
-        .lan_gateway_prefix = form.text("编辑框_17内网网关掩码"),
-        .lan_network = form.text("编辑框_17内网网段"),
-        .lan_network_prefix = form.text("编辑框_17内网网段掩码"),
-        .telecom = read_line(form, "电信"),
-        .netcom = read_line(form, "网通"),
-        .mss = form.text("编辑框_17MSS值"),
+        .lan_interface = form.text(name::lan),
+        .lan_gateway = form.text(name::lan_gateway),
+        .lan_gateway_prefix = form.text(name::lan_gateway_mask),
+        .lan_network = form.text(name::lan_network),
+        .lan_network_prefix = form.text(name::lan_network_mask),
+        .telecom = read_line(form, kTelecom),
+        .netcom = read_line(form, kNetcom),
+        .mss = form.text(name::mss),
         // Only the Telecom button is read: with neither checked, Netcom is primary.
-        .telecom_primary = form.checked("单选框_17电信"),
+        .telecom_primary = form.checked(name::telecom_primary),
     }));
 }
 
 Outcome run_routes(const Form& form, Env&) {
     return Outcome::from(generate_dual_line_routes({
-        .telecom_gateway = form.text("编辑框_17电信外网网关"),
-        .netcom_gateway = form.text("编辑框_17网通外网网关"),
-        .telecom_primary = form.checked("单选框_17电信"),
+        .telecom_gateway = form.text(name::telecom_gateway),
+        .netcom_gateway = form.text(name::netcom_gateway),
+        .telecom_primary = form.checked(name::telecom_primary),
     }));
 }
 
 }  // namespace
 
 PageEntry dual_line_page() {
-    return {&dual_line_page_spec(), {{"按钮_17生成", run_setup}, {"按钮_17路由表", run_routes}}};
+    return {&dual_line_page_spec(), {{name::generate, run_setup}, {name::route_table, run_routes}}};
 }
 
 }  // namespace vorlix

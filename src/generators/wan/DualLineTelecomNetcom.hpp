@@ -4,7 +4,7 @@
 #include <string>
 
 #include "forms/outcome.hpp"
-#include "forms/registry.hpp"
+#include "forms/page_entry.hpp"
 
 namespace vorlix {
 

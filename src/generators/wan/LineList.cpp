@@ -5,11 +5,6 @@
 namespace vorlix {
 namespace {
 
-const std::string& at_or_empty(const std::vector<std::string>& v, std::size_t i) {
-    static const std::string kEmpty;
-    return i < v.size() ? v[i] : kEmpty;
-}
-
 // The input box that fills a cell: past the address cell every cell is one input further on.
 std::size_t input_of_cell(const LineListSpec& list, std::size_t cell) {
     return list.address_cell && cell > 0 ? cell + 1 : cell;
@@ -17,7 +12,7 @@ std::size_t input_of_cell(const LineListSpec& list, std::size_t cell) {
 
 // What add compares on the row side: the cell, or the address part of an address cell.
 std::string_view row_key(const LineListSpec& list, const WanLine& row, std::size_t cell) {
-    std::string_view text = at_or_empty(row, cell);
+    std::string_view text = cell_of(row, cell);
     if (list.address_cell && cell == 0) text = text.substr(0, text.find('/'));
     return text;
 }
@@ -29,7 +24,7 @@ bool names_a_row(const Rows& rows, int selected) {
 LineInputs read_inputs(const LineListSpec& list, const Form& form) {
     LineInputs inputs;
     inputs.reserve(list.inputs.size());
-    for (const std::string& name : list.inputs) inputs.push_back(form.text(name));
+    for (const std::string_view name : list.inputs) inputs.push_back(form.text(name));
     return inputs;
 }
 
@@ -38,20 +33,34 @@ Outcome rows_changed(const LineListSpec& list, Rows rows, int selected) {
     FieldValue v;
     v.rows = std::move(rows);
     v.index = names_a_row(v.rows, selected) ? selected : -1;
-    o.updates.push_back({list.list, std::move(v)});
+    o.updates.push_back({std::string(list.list), std::move(v)});
     return o;
 }
 
 }  // namespace
 
+LineListSpec line_list_of(std::string_view list, std::span<const std::string_view> inputs, bool address_cell,
+                          std::vector<LineKey> keys, std::string_view add, std::string_view modify,
+                          std::string_view remove) {
+    LineListSpec spec{.list = list,
+                      .address_cell = address_cell,
+                      .keys = std::move(keys),
+                      .add_button = add,
+                      .modify_button = modify,
+                      .delete_button = remove};
+    for (const std::string_view input : inputs)
+        if (!input.empty()) spec.inputs.push_back(input);
+    return spec;
+}
+
 WanLine line_from_inputs(const LineListSpec& list, const LineInputs& inputs) {
     WanLine line;
     std::size_t i = 0;
     if (list.address_cell) {
-        line.push_back(at_or_empty(inputs, 0) + "/" + at_or_empty(inputs, 1));
+        line.push_back(cell_of(inputs, 0) + "/" + cell_of(inputs, 1));
         i = 2;
     }
-    for (; i < list.inputs.size(); ++i) line.push_back(at_or_empty(inputs, i));
+    for (; i < list.inputs.size(); ++i) line.push_back(cell_of(inputs, i));
     return line;
 }
 
@@ -59,7 +68,7 @@ LineInputs inputs_from_line(const LineListSpec& list, const WanLine& line) {
     LineInputs inputs;
     std::size_t cell = 0;
     if (list.address_cell) {
-        const std::string& address = at_or_empty(line, 0);
+        const std::string& address = cell_of(line, 0);
         const std::size_t slash = address.find('/');
         if (slash == std::string::npos) {
             inputs.push_back(address);
@@ -71,13 +80,13 @@ LineInputs inputs_from_line(const LineListSpec& list, const WanLine& line) {
         }
         cell = 1;
     }
-    while (inputs.size() < list.inputs.size()) inputs.push_back(at_or_empty(line, cell++));
+    while (inputs.size() < list.inputs.size()) inputs.push_back(cell_of(line, cell++));
     return inputs;
 }
 
 std::optional<std::string> add_line(const LineListSpec& list, Rows& rows, const LineInputs& inputs) {
     for (const LineKey& key : list.keys) {
-        const std::string& wanted = at_or_empty(inputs, input_of_cell(list, key.cell));
+        const std::string& wanted = cell_of(inputs, input_of_cell(list, key.cell));
         for (const WanLine& row : rows)
             if (row_key(list, row, key.cell) == wanted) return key.prefix + wanted + " 已经被使用,不能重复添加!";
     }
@@ -129,7 +138,7 @@ Outcome select_line_action(const LineListSpec& list, const Form& form) {
     for (std::size_t i = 0; i < list.inputs.size(); ++i) {
         FieldValue v;
         v.text = inputs[i];
-        o.updates.push_back({list.inputs[i], std::move(v)});
+        o.updates.push_back({std::string(list.inputs[i]), std::move(v)});
     }
     return o;
 }

@@ -7,12 +7,14 @@
 // share them; the action bindings below turn them into button presses.
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "forms/form.hpp"
 #include "forms/outcome.hpp"
-#include "forms/registry.hpp"
+#include "forms/page_entry.hpp"
 
 namespace vorlix {
 
@@ -26,15 +28,22 @@ struct LineKey {
 };
 
 // How one page's inputs fill the cells of its list.
+// The names are the page's name constants, which live for the whole program.
 struct LineListSpec {
-    std::string list;                 // the line-list control
-    std::vector<std::string> inputs;  // the input boxes, in cell order
+    std::string_view list;                 // the line-list control
+    std::vector<std::string_view> inputs;  // the input boxes, in cell order
     // A fixed-address line: cell 0 is inputs[0] (the address), "/", inputs[1] (the prefix length),
     // and its key is the address alone, so 1.2.3.4/24 and 1.2.3.4/29 count as the same line.
     bool address_cell = false;
     std::vector<LineKey> keys;  // checked in this order by add
-    std::string add_button, modify_button, delete_button;
+    std::string_view add_button, modify_button, delete_button;
 };
+
+// A page's list from its names: the list, the input boxes in cell order (empty names are skipped, so
+// pages of one family can share an array size) and the three buttons.
+LineListSpec line_list_of(std::string_view list, std::span<const std::string_view> inputs, bool address_cell,
+                          std::vector<LineKey> keys, std::string_view add, std::string_view modify,
+                          std::string_view remove);
 
 // The texts of the input boxes, in the order of LineListSpec::inputs.
 using LineInputs = std::vector<std::string>;
@@ -71,7 +80,7 @@ Outcome select_line_action(const LineListSpec& list, const Form& form);
 
 // The four action bindings of a page's list: add, modify, delete and the list itself for "row selected".
 template <const LineListSpec& (*List)()>
-std::vector<ButtonBinding> line_list_bindings() {
+std::vector<Binding> line_list_bindings() {
     const LineListSpec& l = List();
     return {
         {l.add_button, [](const Form& f, Env&) { return add_line_action(List(), f); }, BindingKind::action},

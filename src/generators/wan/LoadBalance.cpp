@@ -23,6 +23,55 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kClassifi
     {"src port", "src-port"},
 }};
 
+// The names of one page's controls: the two pages share the generator's inputs and differ in names.
+struct LoadBalanceNames {
+    std::string_view settings, lan, lan_address, lan_prefix, dns1, dns2, mss, classifier, pcc, nth;
+    std::string_view lines, list, add, modify, remove, notice_group, notice;
+    std::array<std::string_view, 4> line_inputs;  // the boxes that fill a row, in cell order ("" = none)
+};
+
+constexpr LoadBalanceNames kFixed{
+    .settings = "分组框_13设置",
+    .lan = "组合框_13内网卡",
+    .lan_address = "编辑框_13内网网关",
+    .lan_prefix = "编辑框_13内网网关掩码",
+    .dns1 = "编辑框_13首选DNS",
+    .dns2 = "编辑框_13备用DNS",
+    .mss = "编辑框_13MSS值",
+    .classifier = "组合框_13pcc叠加类型",
+    .pcc = "按钮_13PCC生成",
+    .nth = "按钮_13NTH生成",
+    .lines = "分组框_13列表",
+    .list = "超级列表框_13",
+    .add = "按钮_13添加账号",
+    .modify = "按钮_13修改账号",
+    .remove = "按钮_13删除账号",
+    .notice_group = "分组框_13注意",
+    .notice = "标签_13注意",
+    .line_inputs = {"编辑框_13配置IP", "编辑框_13配置IP掩码", "编辑框_13配置网关", "组合框_13配置网卡"},
+};
+
+constexpr LoadBalanceNames kPppoe{
+    .settings = "分组框_15设置",
+    .lan = "组合框_15内网卡",
+    .lan_address = "编辑框_15内网网段",
+    .lan_prefix = "编辑框_15内网网段掩码",
+    .dns1 = "编辑框_15首选DNS",
+    .dns2 = "编辑框_15备用DNS",
+    .mss = "编辑框_15MSS值",
+    .classifier = "组合框_15pcc叠加类型",
+    .pcc = "按钮15PCC生成",
+    .nth = "按钮_15NTH生成",
+    .lines = "分组框_15列表",
+    .list = "超级列表框_15",
+    .add = "按钮_15添加账号",
+    .modify = "按钮_15修改账号",
+    .remove = "按钮_15删除账号",
+    .notice_group = "分组框_15注意",
+    .notice = "标签_15注意",
+    .line_inputs = {"编辑框_15配置账号", "编辑框_15配置密码", "组合框_15配置网卡", ""},
+};
+
 constexpr const char* kNotice = "不同带宽的线路做负载达不到最佳效果！建议您选择做分流！";
 constexpr const char* kLanHint = "(这里设置您将要作为内网网关的IP)";
 
@@ -62,7 +111,7 @@ Result generate_fixed_load(const LoadBalanceFields& f, Balancing how) {
     const std::size_t n = f.lines.size();
     if (n < 2) return refuse_with_empty_caption("光纤线路至少需要2条以上的线路,才能启用PCC负载功能!");
     const std::string_view keyword = pcc_classifier_keyword(f.classifier);
-    if (how == Balancing::pcc && keyword.empty()) return Result::refuse("请选择PCC叠加类型!", "组合框_13pcc叠加类型");
+    if (how == Balancing::pcc && keyword.empty()) return Result::refuse("请选择PCC叠加类型!", kFixed.classifier);
     const std::string lan = bare_value(f.lan);
 
     ScriptBuilder b;
@@ -113,15 +162,13 @@ Result generate_pppoe_load(const LoadBalanceFields& f, Balancing how) {
     const std::size_t n = f.lines.size();
     if (n < 2) return refuse_with_empty_caption("至少需要2条以上的宽带线路,才能启用PCC负载功能!");
     const std::string_view keyword = pcc_classifier_keyword(f.classifier);
-    if (how == Balancing::pcc && keyword.empty()) return Result::refuse("请选择PCC叠加类型!", "组合框_15pcc叠加类型");
+    if (how == Balancing::pcc && keyword.empty()) return Result::refuse("请选择PCC叠加类型!", kPppoe.classifier);
     const std::string lan = bare_value(f.lan);
 
     ScriptBuilder b;
     b.line(lan_address_line(f.lan_address, f.lan_prefix, f.lan));
     b.line(dns_line(f.dns1, f.dns2)).blank();
-    b.line("/ip firewall mangle add chain=forward protocol=tcp tcp-flags=syn action=change-mss new-mss=" +
-           bare_value(f.mss))
-        .blank();
+    b.line(mss_clamp_line(f.mss)).blank();
     for (std::size_t i = 1; i <= n; ++i) b.line(pppoe_client_line(i, f.lines[i - 1]));
 
     b.line("/ip firewall mangle");
@@ -157,116 +204,106 @@ Result generate_pppoe_load(const LoadBalanceFields& f, Balancing how) {
     return Result::ok(b.str());
 }
 
-const LineListSpec& fixed_load_list() {
-    static const LineListSpec kList{
-        .list = "超级列表框_13",
-        .inputs = {"编辑框_13配置IP", "编辑框_13配置IP掩码", "编辑框_13配置网关", "组合框_13配置网卡"},
-        .address_cell = true,
-        .keys = {{0, "IP地址: "}, {2, "外网网卡: "}},
-        .add_button = "按钮_13添加账号",
-        .modify_button = "按钮_13修改账号",
-        .delete_button = "按钮_13删除账号",
+namespace {
+
+LineListSpec list_of(const LoadBalanceNames& n, std::vector<LineKey> keys, bool address_cell) {
+    return line_list_of(n.list, n.line_inputs, address_cell, std::move(keys), n.add, n.modify, n.remove);
+}
+
+LoadBalanceFields fields_of(const Form& form, const LoadBalanceNames& n) {
+    return {
+        .lan = form.text(n.lan),
+        .lan_address = form.text(n.lan_address),
+        .lan_prefix = form.text(n.lan_prefix),
+        .dns1 = form.text(n.dns1),
+        .dns2 = form.text(n.dns2),
+        .mss = form.text(n.mss),
+        .classifier = form.index(n.classifier),
+        .lines = form.rows(n.list),
     };
+}
+
+}  // namespace
+
+const LineListSpec& fixed_load_list() {
+    static const LineListSpec kList = list_of(kFixed, {{0, "IP地址: "}, {2, "外网网卡: "}}, true);
     return kList;
 }
 
 const LineListSpec& pppoe_load_list() {
-    static const LineListSpec kList{
-        .list = "超级列表框_15",
-        .inputs = {"编辑框_15配置账号", "编辑框_15配置密码", "组合框_15配置网卡"},
-        .keys = {{0, "宽带账号: "}, {2, "外网网卡: "}},
-        .add_button = "按钮_15添加账号",
-        .modify_button = "按钮_15修改账号",
-        .delete_button = "按钮_15删除账号",
-    };
+    static const LineListSpec kList = list_of(kPppoe, {{0, "宽带账号: "}, {2, "外网网卡: "}}, false);
     return kList;
 }
 
 const PageSpec& fixed_load_page_spec() {
+    const LoadBalanceNames& n = kFixed;
+    const auto& in = n.line_inputs;
     static const PageSpec kPage{
         .caption = "多线固定IP负载",
-        .outer = 1,
-        .inner = 3,
+        .tree = "多线固定IP叠加NTH+PCC负载",
         .controls = {
-            group_box("分组框_13设置", "多线固定IP负载安装设置脚本"),
-            editable_combo("组合框_13内网卡", "内网网卡:", ether_items(8), "ether1").in("分组框_13设置"),
-            edit("编辑框_13内网网关", "内网网关:", "192.168.0.254").in("分组框_13设置"),
-            edit("编辑框_13内网网关掩码", "/", "24").in("分组框_13设置").beside().hinted(kLanHint),
-            edit("编辑框_13首选DNS", "首选 DNS:", "218.85.152.99").in("分组框_13设置"),
-            edit("编辑框_13备用DNS", "备用 DNS:", "218.85.157.99").in("分组框_13设置"),
-            edit("编辑框_13MSS值", "TCP MSS值:", "1440").in("分组框_13设置"),
-            drop_down("组合框_13pcc叠加类型", "PCC叠加类型:", pcc_classifier_items(), 0).in("分组框_13设置"),
-            button("按钮_13PCC生成", "5.X/6.X系列 PCC 叠加脚本").in("分组框_13设置"),
-            button("按钮_13NTH生成", "5.X/6.X系列 NTH 叠加脚本").in("分组框_13设置").beside(),
-            group_box("分组框_13列表", "当前配置列表"),
-            edit("编辑框_13配置IP", "IP  地址:", "218.85.167.150").in("分组框_13列表"),
-            edit("编辑框_13配置IP掩码", "/", "24").in("分组框_13列表").beside(),
-            edit("编辑框_13配置网关", "网关地址:", "218.85.150.1").in("分组框_13列表"),
-            editable_combo("组合框_13配置网卡", "外网网卡:", ether_items(8), "ether2").in("分组框_13列表"),
-            button("按钮_13添加账号", "添加账号").in("分组框_13列表"),
-            button("按钮_13修改账号", "修改账号").in("分组框_13列表").beside(),
-            button("按钮_13删除账号", "删除账号").in("分组框_13列表").beside(),
-            line_list("超级列表框_13", {{"IP地址", 140}, {"网关地址", 140}, {"外网网卡", 140}}).in("分组框_13列表"),
-            group_box("分组框_13注意", "注意事项"),
-            label("标签_13注意", kNotice).in("分组框_13注意"),
+            group_box(n.settings, "多线固定IP负载安装设置脚本"),
+            editable_combo(n.lan, "内网网卡:", ether_items(8), "ether1").in(n.settings),
+            edit(n.lan_address, "内网网关:", "192.168.0.254").in(n.settings),
+            edit(n.lan_prefix, "/", "24").in(n.settings).beside().hinted(kLanHint),
+            edit(n.dns1, "首选 DNS:", "218.85.152.99").in(n.settings),
+            edit(n.dns2, "备用 DNS:", "218.85.157.99").in(n.settings),
+            edit(n.mss, "TCP MSS值:", "1440").in(n.settings),
+            drop_down(n.classifier, "PCC叠加类型:", pcc_classifier_items(), 0).in(n.settings),
+            button(n.pcc, "5.X/6.X系列 PCC 叠加脚本").in(n.settings),
+            button(n.nth, "5.X/6.X系列 NTH 叠加脚本").in(n.settings).beside(),
+            group_box(n.lines, "当前配置列表"),
+            edit(in[0], "IP  地址:", "218.85.167.150").in(n.lines),
+            edit(in[1], "/", "24").in(n.lines).beside(),
+            edit(in[2], "网关地址:", "218.85.150.1").in(n.lines),
+            editable_combo(in[3], "外网网卡:", ether_items(8), "ether2").in(n.lines),
+            button(n.add, "添加账号").in(n.lines),
+            button(n.modify, "修改账号").in(n.lines).beside(),
+            button(n.remove, "删除账号").in(n.lines).beside(),
+            line_list(n.list, {{"IP地址", 140}, {"网关地址", 140}, {"外网网卡", 140}}).in(n.lines),
+            group_box(n.notice_group, "注意事项"),
+            label(n.notice, kNotice).in(n.notice_group),
         }};
     return kPage;
 }
 
 const PageSpec& pppoe_load_page_spec() {
+    const LoadBalanceNames& n = kPppoe;
+    const auto& in = n.line_inputs;
     static const PageSpec kPage{
         .caption = "多线PPPoE负载",
-        .outer = 1,
-        .inner = 5,
+        .tree = "多线PPPoE叠加NTH+PCC负载",
         .controls = {
-            group_box("分组框_15设置", "多线PPPoE负载均衡安装设置脚本"),
-            editable_combo("组合框_15内网卡", "内网网卡:", ether_items(12), "ether1").in("分组框_15设置"),
-            edit("编辑框_15内网网段", "内网网段:", "192.168.0.254").in("分组框_15设置"),
-            edit("编辑框_15内网网段掩码", "/", "24").in("分组框_15设置").beside().hinted(kLanHint),
-            edit("编辑框_15首选DNS", "首选 DNS:", "218.85.152.99").in("分组框_15设置"),
-            edit("编辑框_15备用DNS", "备用 DNS:", "218.85.157.99").in("分组框_15设置"),
-            edit("编辑框_15MSS值", "TCP MSS值:", "1440").in("分组框_15设置"),
-            drop_down("组合框_15pcc叠加类型", "PCC叠加类型:", pcc_classifier_items(), 0).in("分组框_15设置"),
-            button("按钮15PCC生成", "5.X/6.X系列 PCC 叠加脚本").in("分组框_15设置"),
-            button("按钮_15NTH生成", "5.X/6.X系列 NTH 叠加脚本").in("分组框_15设置").beside(),
-            group_box("分组框_15列表", "当前配置列表"),
-            edit("编辑框_15配置账号", "宽带账号:", "adsl0001").in("分组框_15列表"),
-            edit("编辑框_15配置密码", "宽带密码:", "123456").in("分组框_15列表"),
-            editable_combo("组合框_15配置网卡", "外网网卡:", ether_items(12), "ether2").in("分组框_15列表"),
-            button("按钮_15添加账号", "添加账号").in("分组框_15列表"),
-            button("按钮_15修改账号", "修改账号").in("分组框_15列表").beside(),
-            button("按钮_15删除账号", "删除账号").in("分组框_15列表").beside(),
-            line_list("超级列表框_15", {{"宽带账号", 180}, {"宽带密码", 180}, {"外网网卡", 100}}).in("分组框_15列表"),
-            group_box("分组框_15注意", "注意事项"),
-            label("标签_15注意", kNotice).in("分组框_15注意"),
+            group_box(n.settings, "多线PPPoE负载均衡安装设置脚本"),
+            editable_combo(n.lan, "内网网卡:", ether_items(12), "ether1").in(n.settings),
+            edit(n.lan_address, "内网网段:", "192.168.0.254").in(n.settings),
+            edit(n.lan_prefix, "/", "24").in(n.settings).beside().hinted(kLanHint),
+            edit(n.dns1, "首选 DNS:", "218.85.152.99").in(n.settings),
+            edit(n.dns2, "备用 DNS:", "218.85.157.99").in(n.settings),
+            edit(n.mss, "TCP MSS值:", "1440").in(n.settings),
+            drop_down(n.classifier, "PCC叠加类型:", pcc_classifier_items(), 0).in(n.settings),
+            button(n.pcc, "5.X/6.X系列 PCC 叠加脚本").in(n.settings),
+            button(n.nth, "5.X/6.X系列 NTH 叠加脚本").in(n.settings).beside(),
+            group_box(n.lines, "当前配置列表"),
+            edit(in[0], "宽带账号:", "adsl0001").in(n.lines),
+            edit(in[1], "宽带密码:", "123456").in(n.lines),
+            editable_combo(in[2], "外网网卡:", ether_items(12), "ether2").in(n.lines),
+            button(n.add, "添加账号").in(n.lines),
+            button(n.modify, "修改账号").in(n.lines).beside(),
+            button(n.remove, "删除账号").in(n.lines).beside(),
+            line_list(n.list, {{"宽带账号", 180}, {"宽带密码", 180}, {"外网网卡", 100}}).in(n.lines),
+            group_box(n.notice_group, "注意事项"),
+            label(n.notice, kNotice).in(n.notice_group),
         }};
     return kPage;
 }
 
-// The fixed-address page reads no MSS: its script has no change-mss rule.
 LoadBalanceFields fixed_load_fields(const Form& form) {
-    return {
-        .lan = form.text("组合框_13内网卡"),
-        .lan_address = form.text("编辑框_13内网网关"),
-        .lan_prefix = form.text("编辑框_13内网网关掩码"),
-        .dns1 = form.text("编辑框_13首选DNS"),
-        .dns2 = form.text("编辑框_13备用DNS"),
-        .classifier = form.index("组合框_13pcc叠加类型"),
-        .lines = form.rows("超级列表框_13"),
-    };
+    return fields_of(form, kFixed);
 }
 
 LoadBalanceFields pppoe_load_fields(const Form& form) {
-    return {
-        .lan = form.text("组合框_15内网卡"),
-        .lan_address = form.text("编辑框_15内网网段"),
-        .lan_prefix = form.text("编辑框_15内网网段掩码"),
-        .dns1 = form.text("编辑框_15首选DNS"),
-        .dns2 = form.text("编辑框_15备用DNS"),
-        .mss = form.text("编辑框_15MSS值"),
-        .classifier = form.index("组合框_15pcc叠加类型"),
-        .lines = form.rows("超级列表框_15"),
-    };
+    return fields_of(form, kPppoe);
 }
 
 namespace {
@@ -287,14 +324,14 @@ Outcome run_pppoe_nth(const Form& form, Env&) {
 }  // namespace
 
 PageEntry fixed_load_page() {
-    PageEntry page{&fixed_load_page_spec(), {{"按钮_13PCC生成", run_fixed_pcc}, {"按钮_13NTH生成", run_fixed_nth}}};
-    for (ButtonBinding& b : line_list_bindings<fixed_load_list>()) page.bindings.push_back(std::move(b));
+    PageEntry page{&fixed_load_page_spec(), {{kFixed.pcc, run_fixed_pcc}, {kFixed.nth, run_fixed_nth}}};
+    for (Binding& b : line_list_bindings<fixed_load_list>()) page.bindings.push_back(std::move(b));
     return page;
 }
 
 PageEntry pppoe_load_page() {
-    PageEntry page{&pppoe_load_page_spec(), {{"按钮15PCC生成", run_pppoe_pcc}, {"按钮_15NTH生成", run_pppoe_nth}}};
-    for (ButtonBinding& b : line_list_bindings<pppoe_load_list>()) page.bindings.push_back(std::move(b));
+    PageEntry page{&pppoe_load_page_spec(), {{kPppoe.pcc, run_pppoe_pcc}, {kPppoe.nth, run_pppoe_nth}}};
+    for (Binding& b : line_list_bindings<pppoe_load_list>()) page.bindings.push_back(std::move(b));
     return page;
 }
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "forms/outcome.hpp"
-#include "forms/registry.hpp"
+#include "forms/page_entry.hpp"
 #include "generators/wan/LineList.hpp"
 
 namespace vorlix {

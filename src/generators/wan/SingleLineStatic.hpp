@@ -3,7 +3,7 @@
 #include <string>
 
 #include "forms/outcome.hpp"
-#include "forms/registry.hpp"
+#include "forms/page_entry.hpp"
 
 namespace vorlix {
 

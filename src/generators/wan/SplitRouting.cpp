@@ -1,5 +1,7 @@
 #include "generators/wan/SplitRouting.hpp"
 
+#include <array>
+
 #include "generators/wan/WanScript.hpp"
 #include "script/quote.hpp"
 #include "script/script_builder.hpp"
@@ -17,8 +19,7 @@ void head(ScriptBuilder& b, const SplitRoutingFields& f, std::string_view nat_op
     b.line(dns_line(f.dns1, f.dns2));
     b.line("/ip firewall nat add action=masquerade chain=srcnat " + std::string(nat_options) +
            "src-address=" + bare_value(f.network + "/" + f.network_prefix));
-    b.line("/ip firewall mangle add chain=forward protocol=tcp tcp-flags=syn action=change-mss new-mss=" +
-           bare_value(f.mss));
+    b.line(mss_clamp_line(f.mss));
     b.blank();
 }
 
@@ -64,74 +65,121 @@ Result generate_pppoe_split(const SplitRoutingFields& f) {
     return Result::ok(b.str());
 }
 
-const LineListSpec& fixed_split_list() {
-    static const LineListSpec kList{
-        .list = "超级列表框_14",
-        .inputs = {"编辑框_14配置IP", "编辑框_14配置IP掩码", "编辑框_14配置网关", "组合框_14配置网卡",
-                   "编辑框_14配置IP段"},
-        .address_cell = true,
-        .keys = {{0, "IP地址: "}, {2, "外网网卡: "}},
-        .add_button = "按钮_14添加账号",
-        .modify_button = "按钮_14修改账号",
-        .delete_button = "按钮_14删除账号",
-    };
-    return kList;
-}
-
-const LineListSpec& pppoe_split_list() {
-    static const LineListSpec kList{
-        .list = "超级列表框_16",
-        .inputs = {"编辑框_16配置账号", "编辑框_16配置密码", "组合框_16配置网卡", "编辑框_16配置IP段"},
-        .keys = {{0, "宽带账号: "}, {2, "外网网卡: "}},
-        .add_button = "按钮_16添加账号",
-        .modify_button = "按钮_16修改账号",
-        .delete_button = "按钮_16删除账号",
-    };
-    return kList;
-}
-
 namespace {
 
-// The page-wide controls of both pages; `p` is the page code ("14" or "16").
-void add_settings(std::vector<ControlSpec>& out, const std::string& p, const std::string& caption) {
-    const std::string g = "分组框_" + p + "设置";
-    out.push_back(group_box(g, caption));
-    out.push_back(editable_combo("组合框_" + p + "内网卡", "内网网卡:", ether_items(12), "ether1").in(g));
-    out.push_back(edit("编辑框_" + p + "内网网关", "内网网关:", "192.168.0.254").in(g));
-    out.push_back(
-        edit("编辑框_" + p + "内网网关掩码", "/", "24").in(g).beside().hinted("(这里设置您将要作为内网网关的IP)"));
-    out.push_back(edit("编辑框_" + p + "内网网段", "内网网段:", "192.168.0.0").in(g));
-    out.push_back(edit("编辑框_" + p + "内网网段掩码", "/", "24").in(g).beside().hinted("(设置局域网内网网段)"));
-    out.push_back(edit("编辑框_" + p + "首选DNS", "首选 DNS:", "218.85.152.99").in(g));
-    out.push_back(edit("编辑框_" + p + "备用DNS", "备用 DNS:", "218.85.157.99").in(g));
-    out.push_back(edit("编辑框_" + p + "MSS值", "TCP MSS值:", "1440").in(g));
-    out.push_back(button("按钮_" + p + "生成", "5.X/6.X系列脚本生成").in(g));
+// The names of one page's controls: the two pages share the generator's inputs and differ in names.
+struct SplitNames {
+    std::string_view settings, lan, lan_address, lan_prefix, network, network_prefix, dns1, dns2, mss, generate;
+    std::string_view lines, list, add, modify, remove;
+    std::array<std::string_view, 5> line_inputs;  // the boxes that fill a row, in cell order ("" = none)
+};
+
+constexpr SplitNames kFixed{
+    .settings = "分组框_14设置",
+    .lan = "组合框_14内网卡",
+    .lan_address = "编辑框_14内网网关",
+    .lan_prefix = "编辑框_14内网网关掩码",
+    .network = "编辑框_14内网网段",
+    .network_prefix = "编辑框_14内网网段掩码",
+    .dns1 = "编辑框_14首选DNS",
+    .dns2 = "编辑框_14备用DNS",
+    .mss = "编辑框_14MSS值",
+    .generate = "按钮_14生成",
+    .lines = "分组框_14列表",
+    .list = "超级列表框_14",
+    .add = "按钮_14添加账号",
+    .modify = "按钮_14修改账号",
+    .remove = "按钮_14删除账号",
+    .line_inputs = {"编辑框_14配置IP", "编辑框_14配置IP掩码", "编辑框_14配置网关", "组合框_14配置网卡",
+                    "编辑框_14配置IP段"},
+};
+
+constexpr SplitNames kPppoe{
+    .settings = "分组框_16设置",
+    .lan = "组合框_16内网卡",
+    .lan_address = "编辑框_16内网网关",
+    .lan_prefix = "编辑框_16内网网关掩码",
+    .network = "编辑框_16内网网段",
+    .network_prefix = "编辑框_16内网网段掩码",
+    .dns1 = "编辑框_16首选DNS",
+    .dns2 = "编辑框_16备用DNS",
+    .mss = "编辑框_16MSS值",
+    .generate = "按钮_16生成",
+    .lines = "分组框_16列表",
+    .list = "超级列表框_16",
+    .add = "按钮_16添加账号",
+    .modify = "按钮_16修改账号",
+    .remove = "按钮_16删除账号",
+    .line_inputs = {"编辑框_16配置账号", "编辑框_16配置密码", "组合框_16配置网卡", "编辑框_16配置IP段", ""},
+};
+
+LineListSpec list_of(const SplitNames& n, std::vector<LineKey> keys, bool address_cell) {
+    return line_list_of(n.list, n.line_inputs, address_cell, std::move(keys), n.add, n.modify, n.remove);
 }
 
-void add_list_buttons(std::vector<ControlSpec>& out, const std::string& p, const std::string& g) {
-    out.push_back(button("按钮_" + p + "添加账号", "添加账号").in(g));
-    out.push_back(button("按钮_" + p + "修改账号", "修改账号").in(g).beside());
-    out.push_back(button("按钮_" + p + "删除账号", "删除账号").in(g).beside());
+// The page-wide controls of both pages.
+void add_settings(std::vector<ControlSpec>& out, const SplitNames& n, const std::string& caption) {
+    const std::string_view g = n.settings;
+    out.push_back(group_box(g, caption));
+    out.push_back(editable_combo(n.lan, "内网网卡:", ether_items(12), "ether1").in(g));
+    out.push_back(edit(n.lan_address, "内网网关:", "192.168.0.254").in(g));
+    out.push_back(edit(n.lan_prefix, "/", "24").in(g).beside().hinted("(这里设置您将要作为内网网关的IP)"));
+    out.push_back(edit(n.network, "内网网段:", "192.168.0.0").in(g));
+    out.push_back(edit(n.network_prefix, "/", "24").in(g).beside().hinted("(设置局域网内网网段)"));
+    out.push_back(edit(n.dns1, "首选 DNS:", "218.85.152.99").in(g));
+    out.push_back(edit(n.dns2, "备用 DNS:", "218.85.157.99").in(g));
+    out.push_back(edit(n.mss, "TCP MSS值:", "1440").in(g));
+    out.push_back(button(n.generate, "5.X/6.X系列脚本生成").in(g));
+}
+
+void add_list_buttons(std::vector<ControlSpec>& out, const SplitNames& n) {
+    out.push_back(button(n.add, "添加账号").in(n.lines));
+    out.push_back(button(n.modify, "修改账号").in(n.lines).beside());
+    out.push_back(button(n.remove, "删除账号").in(n.lines).beside());
+}
+
+SplitRoutingFields split_fields(const Form& form, const SplitNames& n) {
+    return {
+        .lan = form.text(n.lan),
+        .lan_address = form.text(n.lan_address),
+        .lan_prefix = form.text(n.lan_prefix),
+        .network = form.text(n.network),
+        .network_prefix = form.text(n.network_prefix),
+        .dns1 = form.text(n.dns1),
+        .dns2 = form.text(n.dns2),
+        .mss = form.text(n.mss),
+        .lines = form.rows(n.list),
+    };
 }
 
 }  // namespace
 
+const LineListSpec& fixed_split_list() {
+    static const LineListSpec kList = list_of(kFixed, {{0, "IP地址: "}, {2, "外网网卡: "}}, true);
+    return kList;
+}
+
+const LineListSpec& pppoe_split_list() {
+    static const LineListSpec kList = list_of(kPppoe, {{0, "宽带账号: "}, {2, "外网网卡: "}}, false);
+    return kList;
+}
+
 const PageSpec& fixed_split_page_spec() {
     static const PageSpec kPage = [] {
-        PageSpec page{.caption = "多线固定IP分流", .outer = 1, .inner = 4};
+        const SplitNames& n = kFixed;
+        const auto& in = n.line_inputs;
+        PageSpec page{.caption = "多线固定IP分流"};
         auto& c = page.controls;
-        add_settings(c, "14", "多线固定IP分流均衡安装设置脚本");
-        const std::string g = "分组框_14列表";
-        c.push_back(group_box(g, "当前配置列表"));
-        c.push_back(edit("编辑框_14配置IP", "IP地址:", "218.85.167.150").in(g));
-        c.push_back(edit("编辑框_14配置IP掩码", "/", "24").in(g).beside());
-        c.push_back(edit("编辑框_14配置网关", "网关地址:", "218.85.150.1").in(g));
-        c.push_back(editable_combo("组合框_14配置网卡", "外网网卡:", ether_items(12), "ether2").in(g));
-        c.push_back(edit("编辑框_14配置IP段", "分流IP段:", "192.168.0.1-192.168.0.100").in(g));
-        add_list_buttons(c, "14", g);
+        add_settings(c, n, "多线固定IP分流均衡安装设置脚本");
+        c.push_back(group_box(n.lines, "当前配置列表"));
+        c.push_back(edit(in[0], "IP地址:", "218.85.167.150").in(n.lines));
+        c.push_back(edit(in[1], "/", "24").in(n.lines).beside());
+        c.push_back(edit(in[2], "网关地址:", "218.85.150.1").in(n.lines));
+        c.push_back(editable_combo(in[3], "外网网卡:", ether_items(12), "ether2").in(n.lines));
+        c.push_back(edit(in[4], "分流IP段:", "192.168.0.1-192.168.0.100").in(n.lines));
+        add_list_buttons(c, n);
         c.push_back(
-            line_list("超级列表框_14", {{"IP地址", 120}, {"网关地址", 110}, {"外网网卡", 60}, {"分流IP段", 200}})
-                .in(g));
+            line_list(n.list, {{"IP地址", 120}, {"网关地址", 110}, {"外网网卡", 60}, {"分流IP段", 200}}).in(n.lines));
         return page;
     }();
     return kPage;
@@ -139,47 +187,29 @@ const PageSpec& fixed_split_page_spec() {
 
 const PageSpec& pppoe_split_page_spec() {
     static const PageSpec kPage = [] {
-        PageSpec page{.caption = "多线PPPoE分流", .outer = 1, .inner = 6};
+        const SplitNames& n = kPppoe;
+        const auto& in = n.line_inputs;
+        PageSpec page{.caption = "多线PPPoE分流"};
         auto& c = page.controls;
-        add_settings(c, "16", "多线PPPoE分流安装设置脚本");
-        const std::string g = "分组框_16列表";
-        c.push_back(group_box(g, "当前配置列表"));
-        c.push_back(edit("编辑框_16配置账号", "宽带账号:", "adsl0001").in(g));
-        c.push_back(edit("编辑框_16配置密码", "宽带密码:", "123456").in(g));
-        c.push_back(editable_combo("组合框_16配置网卡", "外网网卡:", ether_items(12), "ether2").in(g));
-        c.push_back(edit("编辑框_16配置IP段", "分流IP段:", "192.168.0.1-192.168.0.100").in(g));
-        add_list_buttons(c, "16", g);
+        add_settings(c, n, "多线PPPoE分流安装设置脚本");
+        c.push_back(group_box(n.lines, "当前配置列表"));
+        c.push_back(edit(in[0], "宽带账号:", "adsl0001").in(n.lines));
+        c.push_back(edit(in[1], "宽带密码:", "123456").in(n.lines));
+        c.push_back(editable_combo(in[2], "外网网卡:", ether_items(12), "ether2").in(n.lines));
+        c.push_back(edit(in[3], "分流IP段:", "192.168.0.1-192.168.0.100").in(n.lines));
+        add_list_buttons(c, n);
         c.push_back(
-            line_list("超级列表框_16", {{"宽带账号", 120}, {"宽带密码", 110}, {"外网网卡", 60}, {"分流IP段", 200}})
-                .in(g));
+            line_list(n.list, {{"宽带账号", 120}, {"宽带密码", 110}, {"外网网卡", 60}, {"分流IP段", 200}}).in(n.lines));
         return page;
     }();
     return kPage;
 }
 
-namespace {
-
-SplitRoutingFields split_fields(const Form& form, const std::string& p) {
-    return {
-        .lan = form.text("组合框_" + p + "内网卡"),
-        .lan_address = form.text("编辑框_" + p + "内网网关"),
-        .lan_prefix = form.text("编辑框_" + p + "内网网关掩码"),
-        .network = form.text("编辑框_" + p + "内网网段"),
-        .network_prefix = form.text("编辑框_" + p + "内网网段掩码"),
-        .dns1 = form.text("编辑框_" + p + "首选DNS"),
-        .dns2 = form.text("编辑框_" + p + "备用DNS"),
-        .mss = form.text("编辑框_" + p + "MSS值"),
-        .lines = form.rows("超级列表框_" + p),
-    };
-}
-
-}  // namespace
-
 SplitRoutingFields fixed_split_fields(const Form& form) {
-    return split_fields(form, "14");
+    return split_fields(form, kFixed);
 }
 SplitRoutingFields pppoe_split_fields(const Form& form) {
-    return split_fields(form, "16");
+    return split_fields(form, kPppoe);
 }
 
 namespace {
@@ -194,14 +224,14 @@ Outcome run_pppoe_split(const Form& form, Env&) {
 }  // namespace
 
 PageEntry fixed_split_page() {
-    PageEntry page{&fixed_split_page_spec(), {{"按钮_14生成", run_fixed_split}}};
-    for (ButtonBinding& b : line_list_bindings<fixed_split_list>()) page.bindings.push_back(std::move(b));
+    PageEntry page{&fixed_split_page_spec(), {{kFixed.generate, run_fixed_split}}};
+    for (Binding& b : line_list_bindings<fixed_split_list>()) page.bindings.push_back(std::move(b));
     return page;
 }
 
 PageEntry pppoe_split_page() {
-    PageEntry page{&pppoe_split_page_spec(), {{"按钮_16生成", run_pppoe_split}}};
-    for (ButtonBinding& b : line_list_bindings<pppoe_split_list>()) page.bindings.push_back(std::move(b));
+    PageEntry page{&pppoe_split_page_spec(), {{kPppoe.generate, run_pppoe_split}}};
+    for (Binding& b : line_list_bindings<pppoe_split_list>()) page.bindings.push_back(std::move(b));
     return page;
 }
 

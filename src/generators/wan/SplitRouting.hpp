@@ -6,7 +6,7 @@
 #include <string>
 
 #include "forms/outcome.hpp"
-#include "forms/registry.hpp"
+#include "forms/page_entry.hpp"
 #include "generators/wan/LineList.hpp"
 
 namespace vorlix {

@@ -1,7 +1,7 @@
 #pragma once
 // Page "VLAN多线PPPoE": several PPPoE lines reaching the router through one port and a VLAN switch,
 // one VLAN per line. Its line list: account, password, VLAN ID.
-#include "forms/registry.hpp"
+#include "forms/page_entry.hpp"
 #include "generators/wan/LineList.hpp"
 
 namespace vorlix {

@@ -1,7 +1,7 @@
 #pragma once
 // Page "VRRP多线PPPoE": several PPPoE connections dialled over one WAN port, each on a VRRP interface
 // of its own. Its line list: account, password.
-#include "forms/registry.hpp"
+#include "forms/page_entry.hpp"
 #include "generators/wan/LineList.hpp"
 
 namespace vorlix {

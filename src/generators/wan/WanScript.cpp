@@ -11,9 +11,9 @@ std::vector<std::string> ether_items(int count) {
     return items;
 }
 
-const std::string& cell_of(const Row& row, std::size_t cell) {
-    static const std::string kEmpty;
-    return cell < row.size() ? row[cell] : kEmpty;
+std::string mss_clamp_line(std::string_view mss) {
+    return "/ip firewall mangle add chain=forward protocol=tcp tcp-flags=syn action=change-mss new-mss=" +
+           bare_value(mss);
 }
 
 std::string lan_address_line(std::string_view address, std::string_view prefix, std::string_view lan) {

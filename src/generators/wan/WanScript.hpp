@@ -12,11 +12,12 @@ namespace vorlix {
 // "ether1" to "ether<count>", the items of the pages' interface combo boxes.
 std::vector<std::string> ether_items(int count);
 
-// Cell `cell` (counted from 0) of a row, or "" for a row that has fewer cells.
-const std::string& cell_of(const Row& row, std::size_t cell);
-
 // The router's LAN address: "/ip address add address=ADDRESS/PREFIX interface=LAN comment="lan"".
 std::string lan_address_line(std::string_view address, std::string_view prefix, std::string_view lan);
+
+// "/ip firewall mangle add chain=forward protocol=tcp tcp-flags=syn action=change-mss new-mss=MSS": TCP
+// connections opened through the router get a maximum segment size that fits the line's MTU.
+std::string mss_clamp_line(std::string_view mss);
 
 // "/ip dns set allow-remote-requests=yes ... servers=" and the servers of the page's two DNS boxes.
 std::string dns_line(std::string_view first, std::string_view second);

@@ -9,11 +9,25 @@ namespace {
 
 constexpr int kNoIcon = 0;  // a message box without an icon
 
-constexpr const char* kCarriers = "分组框1";
-constexpr const char* kRoutePage = "分组框_route";
-constexpr const char* kRulePage = "分组框_rule";
-constexpr const char* kAddressPage = "分组框_address";
-constexpr const char* kModes = "模式";
+namespace name {
+constexpr std::string_view form = "面板_参数", output = "面板_输出";
+constexpr std::string_view carriers = "分组框1", all_china = "单选框_中国ip", show_list = "按钮_生成";
+constexpr std::string_view route_mode = "单选框_route", rule_mode = "单选框_rule", address_mode = "单选框_address";
+constexpr std::string_view tabs = "选择夹1";
+constexpr std::string_view route_page = "分组框_route", route_note = "标签_route提示", route_dst = "编辑框_1",
+                           gateway = "编辑框_2", check_gateway = "组合框_3", type = "组合框_4", distance = "编辑框_5",
+                           scope = "编辑框_6", target_scope = "编辑框_7", routing_mark = "编辑框_8",
+                           pref_src = "编辑框_9", route_generate = "按钮_生成1";
+constexpr std::string_view rule_page = "分组框_rule", rule_note = "标签_rule提示", rule_src = "编辑框_21",
+                           rule_dst = "编辑框_22", rule_routing_mark = "编辑框_23", rule_interface = "编辑框_24",
+                           rule_action = "组合框_25", rule_table = "编辑框_26", rule_generate = "按钮_生成2";
+constexpr std::string_view address_page = "分组框_address", address_note = "标签_address提示", list_name = "编辑框_31",
+                           list_address = "编辑框_32", timeout = "编辑框_33", address_generate = "按钮_生成3";
+constexpr std::string_view editor = "编辑框_代码", save = "按钮_另存为", copy = "按钮_复制内容";
+}  // namespace name
+
+// The radio set of the three output modes.
+constexpr std::string_view kModes = "模式";
 constexpr const char* kNote = "不想填写的参数留空即可! * 为必填项目";
 constexpr const char* kFromList = "路由表里的地址,自动分配";
 
@@ -34,7 +48,7 @@ constexpr const char* kWelcome =
 // The carrier buttons in the order they are tested; when none of them is checked the list is
 // all_china, whose own button therefore needs no entry here.
 struct CarrierButton {
-    const char* name;
+    std::string_view name;
     const char* caption;
     IspList list;
 };
@@ -48,7 +62,6 @@ constexpr std::array<CarrierButton, 8> kCarrierButtons = {{
     {"单选框_教育网", "教育网", IspList::cernet},
     {"单选框_qqip", "QQ服务器ip", IspList::qq_servers},
 }};
-constexpr const char* kAllChinaButton = "单选框_中国ip";
 
 // "name=value " for a filled-in optional parameter, nothing for an empty one.
 std::string optional(std::string_view name, std::string_view value) {
@@ -60,58 +73,73 @@ std::string optional(std::string_view name, std::string_view value) {
 
 const PageSpec& route_table_window_spec() {
     static const PageSpec kPage = [] {
-        PageSpec page{.caption = std::string(kRouteTableWindow), .window = std::string(kRouteTableWindow)};
+        PageSpec page{.caption = std::string(kRouteTableWindow),
+                      .window = std::string(kRouteTableWindow),
+                      .opener = "按钮_路由表",
+                      .width = 960,
+                      .height = 640};
         auto& c = page.controls;
-        c.push_back(group_box(kCarriers, "运营商列表"));
+        // The form on the left, the window's own editor taking the rest of the width.
+        c.push_back(panel(name::form));
+        c.push_back(group_box(name::carriers, "运营商列表").in(name::form));
         // Three carriers to a row.
         for (std::size_t i = 0; i < kCarrierButtons.size(); ++i) {
             const CarrierButton& b = kCarrierButtons[i];
-            ControlSpec radio = radio_button(b.name, b.caption, b.list == IspList::telecom).in(kCarriers);
+            ControlSpec radio = radio_button(b.name, b.caption, b.list == IspList::telecom).in(name::carriers);
             c.push_back(i % 3 == 0 ? std::move(radio) : std::move(radio).beside());
         }
-        c.push_back(radio_button(kAllChinaButton, "中国ip", false).in(kCarriers).beside());
-        c.push_back(button("按钮_生成", "IP列表生成"));
-        c.push_back(radio_button("单选框_route", "ip-route", true).radios(kModes));
-        c.push_back(radio_button("单选框_rule", "ip-route-rule", false).radios(kModes).beside());
-        c.push_back(radio_button("单选框_address", "ip-firewall-address list", false).radios(kModes).beside());
-
-        // The tab pages "route", "rule" and "address list".
-        c.push_back(group_box(kRoutePage, "ip-route"));
-        c.push_back(label("标签_route提示", kNote).in(kRoutePage));
-        c.push_back(edit("编辑框_1", "Dst.Address:", kFromList).in(kRoutePage).off());
-        c.push_back(edit("编辑框_2", "Gateway:", "").in(kRoutePage).hinted("* 网关地址"));
-        c.push_back(editable_combo("组合框_3", "Check Gateway:", {"arp", "ping"}, "").in(kRoutePage));
+        c.push_back(radio_button(name::all_china, "中国ip", false).in(name::carriers).beside());
+        c.push_back(button(name::show_list, "IP列表生成").in(name::form));
+        c.push_back(radio_button(name::route_mode, "ip-route", true).in(name::form).radios(kModes));
+        c.push_back(radio_button(name::rule_mode, "ip-route-rule", false).in(name::form).radios(kModes).beside());
         c.push_back(
-            drop_down("组合框_4", "Type:", {"blackhole", "prohibit", "unicast", "unreachable"}, 2).in(kRoutePage));
-        c.push_back(edit("编辑框_5", "Distance:", "").in(kRoutePage));
-        c.push_back(edit("编辑框_6", "Scope:", std::string(kDefaultScope)).in(kRoutePage).hinted("*"));
-        c.push_back(edit("编辑框_7", "Target Scope:", "").in(kRoutePage));
-        c.push_back(edit("编辑框_8", "Routing Mark:", "").in(kRoutePage));
-        c.push_back(edit("编辑框_9", "Pref. Source:", "").in(kRoutePage));
-        c.push_back(button("按钮_生成1", "带参数生成").in(kRoutePage));
+            radio_button(name::address_mode, "ip-firewall-address list", false).in(name::form).radios(kModes).beside());
 
-        c.push_back(group_box(kRulePage, "ip-route-rule"));
-        c.push_back(label("标签_rule提示", kNote).in(kRulePage));
-        c.push_back(edit("编辑框_21", "Src.Address:", "").in(kRulePage));
-        c.push_back(edit("编辑框_22", "Dst.Address:", kFromList).in(kRulePage).off());
-        c.push_back(edit("编辑框_23", "Routing Mark:", "").in(kRulePage));
-        c.push_back(edit("编辑框_24", "Interface:", "").in(kRulePage));
-        c.push_back(drop_down("组合框_25", "Action:", {"drop", "lookup", "lookup only in table", "unreachable"}, 1)
-                        .in(kRulePage));
-        c.push_back(edit("编辑框_26", "Table:", "").in(kRulePage).hinted("*"));
-        c.push_back(button("按钮_生成2", "带参数生成").in(kRulePage));
-
-        c.push_back(group_box(kAddressPage, "ip-firewall-address list"));
-        c.push_back(label("标签_address提示", kNote).in(kAddressPage));
-        c.push_back(edit("编辑框_31", "Name:", "novpn").in(kAddressPage).hinted("*"));
-        c.push_back(edit("编辑框_32", "Address:", kFromList).in(kAddressPage).off());
+        // The tab pages "route", "rule" and "address list", each brought forward by its mode.
         c.push_back(
-            edit("编辑框_33", "Timeout:", "").in(kAddressPage).hinted("格式:00:00:00(5.X版本不支持此参数,请勿填写)"));
-        c.push_back(button("按钮_生成3", "带参数生成").in(kAddressPage));
+            group_box(name::route_page, "ip-route").in(name::form).on_tab(name::tabs, "route", name::route_mode));
+        c.push_back(label(name::route_note, kNote).in(name::route_page));
+        c.push_back(edit(name::route_dst, "Dst.Address:", kFromList).in(name::route_page).off());
+        c.push_back(edit(name::gateway, "Gateway:", "").in(name::route_page).hinted("* 网关地址"));
+        c.push_back(editable_combo(name::check_gateway, "Check Gateway:", {"arp", "ping"}, "").in(name::route_page));
+        c.push_back(drop_down(name::type, "Type:", {"blackhole", "prohibit", "unicast", "unreachable"}, 2)
+                        .in(name::route_page));
+        c.push_back(edit(name::distance, "Distance:", "").in(name::route_page));
+        c.push_back(edit(name::scope, "Scope:", std::string(kDefaultScope)).in(name::route_page).hinted("*"));
+        c.push_back(edit(name::target_scope, "Target Scope:", "").in(name::route_page));
+        c.push_back(edit(name::routing_mark, "Routing Mark:", "").in(name::route_page));
+        c.push_back(edit(name::pref_src, "Pref. Source:", "").in(name::route_page));
+        c.push_back(button(name::route_generate, "带参数生成").in(name::route_page));
 
-        c.push_back(multi_line_edit("编辑框_代码", kWelcome));
-        c.push_back(button("按钮_另存为", "内容另存为"));
-        c.push_back(button("按钮_复制内容", "复制内容").beside());
+        c.push_back(
+            group_box(name::rule_page, "ip-route-rule").in(name::form).on_tab(name::tabs, "rule", name::rule_mode));
+        c.push_back(label(name::rule_note, kNote).in(name::rule_page));
+        c.push_back(edit(name::rule_src, "Src.Address:", "").in(name::rule_page));
+        c.push_back(edit(name::rule_dst, "Dst.Address:", kFromList).in(name::rule_page).off());
+        c.push_back(edit(name::rule_routing_mark, "Routing Mark:", "").in(name::rule_page));
+        c.push_back(edit(name::rule_interface, "Interface:", "").in(name::rule_page));
+        c.push_back(
+            drop_down(name::rule_action, "Action:", {"drop", "lookup", "lookup only in table", "unreachable"}, 1)
+                .in(name::rule_page));
+        c.push_back(edit(name::rule_table, "Table:", "").in(name::rule_page).hinted("*"));
+        c.push_back(button(name::rule_generate, "带参数生成").in(name::rule_page));
+
+        c.push_back(group_box(name::address_page, "ip-firewall-address list")
+                        .in(name::form)
+                        .on_tab(name::tabs, "address list", name::address_mode));
+        c.push_back(label(name::address_note, kNote).in(name::address_page));
+        c.push_back(edit(name::list_name, "Name:", "novpn").in(name::address_page).hinted("*"));
+        c.push_back(edit(name::list_address, "Address:", kFromList).in(name::address_page).off());
+        c.push_back(edit(name::timeout, "Timeout:", "")
+                        .in(name::address_page)
+                        .hinted("格式:00:00:00(5.X版本不支持此参数,请勿填写)"));
+        c.push_back(button(name::address_generate, "带参数生成").in(name::address_page));
+
+        c.push_back(panel(name::output).beside());
+        c.push_back(editor(name::editor, kWelcome).in(name::output));
+        c.push_back(button(name::save, "内容另存为").in(name::output).acts_on(name::editor, EditorCommand::save));
+        c.push_back(
+            button(name::copy, "复制内容").in(name::output).beside().acts_on(name::editor, EditorCommand::copy));
         return page;
     }();
     return kPage;
@@ -133,7 +161,7 @@ Result generate_route_table(const RouteTableFields& f) {
     std::string header, head, tail;
     switch (f.mode) {
         case RouteTableMode::route:
-            if (f.gateway.empty()) return Result::refuse("请填写网关地址!", "编辑框_2", kIconInformation);
+            if (f.gateway.empty()) return Result::refuse("请填写网关地址!", name::gateway, kIconInformation);
             header = "/ip route";
             head = "add dst-address=";
             tail = " gateway=" + bare_value(f.gateway) + " " + optional("check-gateway", f.check_gateway) +
@@ -142,7 +170,7 @@ Result generate_route_table(const RouteTableFields& f) {
                    optional("pref-src", f.pref_src) + "disabled=no";
             break;
         case RouteTableMode::rule:
-            if (f.rule_table.empty()) return Result::refuse("请填写必填参数 : table !", "编辑框_26", kNoIcon);
+            if (f.rule_table.empty()) return Result::refuse("请填写必填参数 : table !", name::rule_table, kNoIcon);
             header = "/ip route rule";
             head = "add " + optional("src-address", f.rule_src_address) + "dst-address=";
             tail = " " + optional("routing-mark", f.rule_routing_mark) + optional("interface", f.rule_interface) +
@@ -150,7 +178,7 @@ Result generate_route_table(const RouteTableFields& f) {
                    " disabled=no";
             break;
         case RouteTableMode::address_list:
-            if (f.list_name.empty()) return Result::refuse("请填写必填参数 : name !", "编辑框_31", kNoIcon);
+            if (f.list_name.empty()) return Result::refuse("请填写必填参数 : name !", name::list_name, kNoIcon);
             header = "/ip firewall address-list";
             head = "add address=";
             tail = " " + optional("timeout", f.timeout) + "disabled=no list=" + bare_value(f.list_name);
@@ -172,8 +200,8 @@ IspList chosen_list(const Form& form) {
 }
 
 RouteTableMode chosen_mode(const Form& form) {
-    if (form.checked("单选框_route")) return RouteTableMode::route;
-    if (form.checked("单选框_rule")) return RouteTableMode::rule;
+    if (form.checked(name::route_mode)) return RouteTableMode::route;
+    if (form.checked(name::rule_mode)) return RouteTableMode::rule;
     return RouteTableMode::address_list;
 }
 
@@ -182,21 +210,21 @@ Outcome run_generate(const Form& form, Env&) {
     return Outcome::from(generate_route_table({
         .list = chosen_list(form),
         .mode = chosen_mode(form),
-        .gateway = form.text("编辑框_2"),
-        .check_gateway = form.text("组合框_3"),
-        .type = form.text("组合框_4"),
-        .distance = form.text("编辑框_5"),
-        .scope = form.text("编辑框_6"),
-        .target_scope = form.text("编辑框_7"),
-        .routing_mark = form.text("编辑框_8"),
-        .pref_src = form.text("编辑框_9"),
-        .rule_src_address = form.text("编辑框_21"),
-        .rule_routing_mark = form.text("编辑框_23"),
-        .rule_interface = form.text("编辑框_24"),
-        .rule_action = form.text("组合框_25"),
-        .rule_table = form.text("编辑框_26"),
-        .list_name = form.text("编辑框_31"),
-        .timeout = form.text("编辑框_33"),
+        .gateway = form.text(name::gateway),
+        .check_gateway = form.text(name::check_gateway),
+        .type = form.text(name::type),
+        .distance = form.text(name::distance),
+        .scope = form.text(name::scope),
+        .target_scope = form.text(name::target_scope),
+        .routing_mark = form.text(name::routing_mark),
+        .pref_src = form.text(name::pref_src),
+        .rule_src_address = form.text(name::rule_src),
+        .rule_routing_mark = form.text(name::rule_routing_mark),
+        .rule_interface = form.text(name::rule_interface),
+        .rule_action = form.text(name::rule_action),
+        .rule_table = form.text(name::rule_table),
+        .list_name = form.text(name::list_name),
+        .timeout = form.text(name::timeout),
     }));
 }
 
@@ -209,10 +237,17 @@ Outcome run_show_list(const Form& form, Env&) {
 Outcome run_all_china_chosen(const Form&, Env&) {
     Outcome o;
     o.updates = {
-        {"单选框_route", FieldValue{.checked = false}},
-        {"单选框_rule", FieldValue{.checked = false}},
-        {"单选框_address", FieldValue{.checked = true}},
+        {std::string(name::route_mode), FieldValue{.checked = false}},
+        {std::string(name::rule_mode), FieldValue{.checked = false}},
+        {std::string(name::address_mode), FieldValue{.checked = true}},
     };
+    return o;
+}
+
+// An emptied scope box shows the default again once the user leaves it.
+Outcome run_scope_left(const Form& form, Env&) {
+    Outcome o;
+    o.updates = {{std::string(name::scope), FieldValue{.text = scope_after_edit(form.text(name::scope))}}};
     return o;
 }
 
@@ -221,11 +256,12 @@ Outcome run_all_china_chosen(const Form&, Env&) {
 PageEntry route_table_window() {
     return {&route_table_window_spec(),
             {
-                {"按钮_生成", run_show_list},
-                {"按钮_生成1", run_generate},
-                {"按钮_生成2", run_generate},
-                {"按钮_生成3", run_generate},
-                {kAllChinaButton, run_all_china_chosen, BindingKind::action},
+                {name::show_list, run_show_list},
+                {name::route_generate, run_generate},
+                {name::rule_generate, run_generate},
+                {name::address_generate, run_generate},
+                {name::all_china, run_all_china_chosen, BindingKind::action},
+                {name::scope, run_scope_left, BindingKind::action},
             }};
 }
 

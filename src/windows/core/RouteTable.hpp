@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "forms/outcome.hpp"
-#include "forms/registry.hpp"
+#include "forms/page_entry.hpp"
 #include "script/isp_lists.hpp"
 
 namespace vorlix {

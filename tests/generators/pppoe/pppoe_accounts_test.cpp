@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "forms/registry.hpp"
+#include "generators/all_pages.hpp"
 #include "generators/pppoe/PppoeAccounts.hpp"
 #include "script/encoding.hpp"
 

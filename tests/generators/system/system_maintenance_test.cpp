@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "forms/registry.hpp"
+#include "generators/all_pages.hpp"
 #include "generators/system/SystemMaintenance.hpp"
 #include "support/press.hpp"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "forms/registry.hpp"
+#include "generators/all_pages.hpp"
 #include "generators/wan/DualLineTelecomNetcom.hpp"
 #include "script/isp_lists.hpp"
 #include "script/text.hpp"

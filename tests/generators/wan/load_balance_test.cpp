@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "forms/registry.hpp"
+#include "generators/all_pages.hpp"
 #include "generators/wan/LoadBalance.hpp"
 #include "generators/wan/wan_test_util.hpp"
 #include "script/text.hpp"
@@ -14,15 +14,16 @@ using test::crlf;
 using test::lines_of;
 using test::section;
 
+// What a press reads from a page left at its defaults, with these rows in its list.
 LoadBalanceFields fixed_defaults(Rows lines) {
-    return {.lan = "ether1",
-            .lan_address = "192.168.0.254",
-            .lan_prefix = "24",
-            .dns1 = "218.85.152.99",
-            .dns2 = "218.85.157.99",
-            .mss = "1440",
-            .classifier = 0,
-            .lines = std::move(lines)};
+    LoadBalanceFields f = fixed_load_fields(Form::defaults(fixed_load_page_spec()));
+    f.lines = std::move(lines);
+    return f;
+}
+LoadBalanceFields pppoe_defaults(Rows lines) {
+    LoadBalanceFields f = pppoe_load_fields(Form::defaults(pppoe_load_page_spec()));
+    f.lines = std::move(lines);
+    return f;
 }
 
 const Rows kFixedTwo = {{"218.85.167.150/24", "218.85.150.1", "ether2"},
@@ -127,7 +128,7 @@ TEST(LoadBalance, FixedAddressPccDiffersOnlyInTheClassifierRules) {
 }
 
 TEST(LoadBalance, PppoePccTwoLinesAndItsNthVariant) {
-    EXPECT_EQ(generate_pppoe_load(fixed_defaults(kPppoeTwo), Balancing::pcc).script, kPppoePcc);
+    EXPECT_EQ(generate_pppoe_load(pppoe_defaults(kPppoeTwo), Balancing::pcc).script, kPppoePcc);
 
     std::string want = kPppoePcc;
     for (int i = 1; i <= 2; ++i) {
@@ -142,7 +143,7 @@ TEST(LoadBalance, PppoePccTwoLinesAndItsNthVariant) {
                                n + "_conn disabled=no passthrough=yes nth=2," + n + " comment=NTH_2_" + n);
     }
     ASSERT_NE(want, kPppoePcc);
-    EXPECT_EQ(generate_pppoe_load(fixed_defaults(kPppoeTwo), Balancing::nth).script, want);
+    EXPECT_EQ(generate_pppoe_load(pppoe_defaults(kPppoeTwo), Balancing::nth).script, want);
 }
 
 TEST(LoadBalance, FewerThanTwoLinesAreRefusedWithAnEmptyCaption) {
@@ -212,7 +213,7 @@ TEST(LoadBalance, FiveLinesFixedAddress) {
 }
 
 TEST(LoadBalance, FiveLinesPppoe) {
-    const std::string s = generate_pppoe_load(fixed_defaults(five(true)), Balancing::pcc).script;
+    const std::string s = generate_pppoe_load(pppoe_defaults(five(true)), Balancing::pcc).script;
     EXPECT_FALSE(s.ends_with("\r\n"));
     const std::vector<std::string> lines = lines_of(s);
     // The five clients stand right before the mangle header, without blank lines.
@@ -257,7 +258,7 @@ TEST(LoadBalance, EveryClassifierItemBecomesItsKeyword) {
     for (std::size_t k = 0; k < std::size(cases); ++k) {
         SCOPED_TRACE(cases[k].item);
         EXPECT_EQ(pcc_classifier_items()[k], cases[k].item);
-        LoadBalanceFields f = fixed_defaults(kPppoeTwo);
+        LoadBalanceFields f = pppoe_defaults(kPppoeTwo);
         f.classifier = static_cast<int>(k);
         const std::string want = "per-connection-classifier=" + std::string(cases[k].keyword) + ":2/1 ";
         EXPECT_NE(generate_pppoe_load(f, Balancing::pcc).script.find(want), std::string::npos);
@@ -302,7 +303,7 @@ TEST(LoadBalance, HostileValuesAreQuotedAndEscaped) {
     };
     for (const Case& c : pppoe) {
         SCOPED_TRACE(c.why);
-        const std::string s = generate_pppoe_load(fixed_defaults(c.rows), Balancing::pcc).script;
+        const std::string s = generate_pppoe_load(pppoe_defaults(c.rows), Balancing::pcc).script;
         for (const std::string_view w : c.want) EXPECT_NE(s.find(w), std::string::npos) << w << "\n" << s;
     }
     const Case fixed[] = {
@@ -318,7 +319,7 @@ TEST(LoadBalance, HostileValuesAreQuotedAndEscaped) {
         const std::string s = generate_fixed_load(fixed_defaults(c.rows), Balancing::nth).script;
         for (const std::string_view w : c.want) EXPECT_NE(s.find(w), std::string::npos) << w << "\n" << s;
     }
-    LoadBalanceFields f = fixed_defaults(kPppoeTwo);
+    LoadBalanceFields f = pppoe_defaults(kPppoeTwo);
     f.lan = "lan 1";
     f.lan_address = "a b";
     f.mss = "$m";

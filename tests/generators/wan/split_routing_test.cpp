@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "forms/registry.hpp"
+#include "generators/all_pages.hpp"
 #include "generators/wan/SplitRouting.hpp"
 #include "generators/wan/wan_test_util.hpp"
 
@@ -10,16 +10,12 @@ namespace {
 using test::crlf;
 using test::lines_of;
 
+// What a press reads from a page left at its defaults, with these rows in its list. Both pages start
+// with the same settings.
 SplitRoutingFields defaults(Rows lines) {
-    return {.lan = "ether1",
-            .lan_address = "192.168.0.254",
-            .lan_prefix = "24",
-            .network = "192.168.0.0",
-            .network_prefix = "24",
-            .dns1 = "218.85.152.99",
-            .dns2 = "218.85.157.99",
-            .mss = "1440",
-            .lines = std::move(lines)};
+    SplitRoutingFields f = fixed_split_fields(Form::defaults(fixed_split_page_spec()));
+    f.lines = std::move(lines);
+    return f;
 }
 
 // Each line's marked route is followed by an unmarked default route through the same gateway with

@@ -1,10 +1,16 @@
 #pragma once
-// Line ends between the program's text (CR LF) and Qt's text documents (one block per line).
+// Text between the program (UTF-8 std::string, CR LF line ends) and Qt (QString, documents of one
+// block per line).
 #include <QString>
 #include <QTextDocument>
 #include <string_view>
 
 namespace vorlix {
+
+// UTF-8 text as a QString.
+inline QString qs(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 // UTF-8 text with CR LF or LF line ends, as a document's plain text.
 inline QString fromScriptText(std::string_view utf8) {

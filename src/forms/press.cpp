@@ -1,0 +1,44 @@
+#include "forms/press.hpp"
+
+namespace vorlix {
+
+const Binding* PageEntry::binding(std::string_view control) const {
+    for (const Binding& b : bindings)
+        if (b.control == control) return &b;
+    return nullptr;
+}
+
+Outcome press(const PageEntry& page, const Form& form, std::string_view name, Env& env) {
+    const Binding* b = page.binding(name);
+    if (b == nullptr || b->run == nullptr) return {};
+    return b->run(form, env);
+}
+
+void apply_updates(Form& form, const std::vector<ControlUpdate>& updates) {
+    for (const ControlUpdate& u : updates) form.at(u.name) = u.value;
+}
+
+Outcome click(const PageEntry& page, Form& form, std::string_view name, Env& env) {
+    const ControlSpec* c = page.spec->find(name);
+    const Binding* b = page.binding(name);
+    if (c == nullptr || b == nullptr || b->kind != BindingKind::action) return {};
+    const bool clicked =
+        c->kind == ControlKind::check_box || (c->kind == ControlKind::radio_button && form.checked(name));
+    if (!clicked) return {};
+    Outcome o = press(page, form, name, env);
+    apply_updates(form, o.updates);
+    return o;
+}
+
+std::optional<std::string> fill(const PageEntry& page, Form& form, const FormInput& input, Env& env) {
+    const PageSpec& spec = *page.spec;
+    for (const auto& [list, row] : input.rows)
+        if (auto e = add_row(spec, form, list, row)) return e;
+    for (const auto& [name, value] : input.sets) {
+        if (auto e = set_control(spec, form, name, value)) return e;
+        click(page, form, name, env);
+    }
+    return std::nullopt;
+}
+
+}  // namespace vorlix

@@ -1,0 +1,38 @@
+#pragma once
+// The one definition of what using a page does, shared by the window, vorlix-cli, the tests and the
+// screenshot mode: a form filled as a user fills it, then a press.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "forms/page_entry.hpp"
+
+namespace vorlix {
+
+// What a press of control `name` gives: the outcome of the page's binding for it, run on `form`.
+// A control without a binding gives an empty outcome.
+Outcome press(const PageEntry& page, const Form& form, std::string_view name, Env& env);
+
+// A press's updates, applied to the form as the window shows them afterwards.
+void apply_updates(Form& form, const std::vector<ControlUpdate>& updates);
+
+// A click on a check box, or on a radio button that is now checked, as the window reacts to it: the
+// page's action binding for it runs and its updates are applied to the form. Anything else is no
+// click and changes nothing. Returns the binding's outcome (its message, if any).
+Outcome click(const PageEntry& page, Form& form, std::string_view name, Env& env);
+
+// How a user changes a form outside the window (a form file is read with apply_json first): rows
+// appended to line lists (a JSON array each), then single controls set from text, each of which is
+// typed or clicked as set_control describes; a click runs the page's reaction to it.
+struct FormInput {
+    std::vector<std::pair<std::string, std::string>> rows;  // line list -> JSON row
+    std::vector<std::pair<std::string, std::string>> sets;  // control -> value
+};
+
+// Applies `input` to `form` in that order. Returns what was wrong with the input, naming it, or nothing;
+// on an error the form may hold part of the input.
+std::optional<std::string> fill(const PageEntry& page, Form& form, const FormInput& input, Env& env);
+
+}  // namespace vorlix
