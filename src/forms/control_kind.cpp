@@ -5,7 +5,7 @@
 namespace vorlix {
 namespace {
 
-constexpr std::array<KindInfo, 14> kKinds = {{
+constexpr std::array<KindInfo, 15> kKinds = {{
     {ControlKind::edit, "edit", ValueForm::text},
     {ControlKind::password, "password", ValueForm::text},
     {ControlKind::multi_line_edit, "multi-line-edit", ValueForm::text},
@@ -20,6 +20,7 @@ constexpr std::array<KindInfo, 14> kKinds = {{
     {ControlKind::drop_down, "drop-down", ValueForm::pick},
     {ControlKind::line_list, "line-list", ValueForm::rows},
     {ControlKind::editor, "editor", ValueForm::text},
+    {ControlKind::slider, "slider", ValueForm::number},
 }};
 
 // The table is indexed by the enumeration: a kind added to one but not the other fails here.
@@ -28,7 +29,7 @@ constexpr bool in_order() {
         if (static_cast<std::size_t>(kKinds[i].kind) != i) return false;
     return true;
 }
-static_assert(in_order() && static_cast<std::size_t>(ControlKind::editor) + 1 == kKinds.size());
+static_assert(in_order() && static_cast<std::size_t>(ControlKind::slider) + 1 == kKinds.size());
 
 }  // namespace
 

@@ -18,8 +18,8 @@ const std::string& cell_of(const Row& row, std::size_t cell);
 
 // One control's value. Which members count depends on the kind: text for edits and combos (and the
 // selected item's text of a drop-down list), index for a drop-down list (the selected item, -1 for
-// none) and a line list (the selected row), checked for check boxes and radio buttons, rows for a
-// line list.
+// none), a line list (the selected row) and a slider (its position), checked for check boxes and radio
+// buttons, rows for a line list.
 struct FieldValue {
     std::string text;
     int index = -1;
@@ -56,8 +56,8 @@ private:
 };
 
 // Sets one control as a user would, from text: an edit or combo takes the text; a drop-down list an
-// item text or "#index"; a check box 1 or 0; a radio button 1 or 0, where 1 clears the others of
-// its set, as a click does; a line list a JSON array of rows (arrays of cell texts). Returns an
+// item text or "#index"; a slider a whole number within its range; a check box 1 or 0; a radio button 1 or 0, where 1
+// clears the others of its set, as a click does; a line list a JSON array of rows (arrays of cell texts). Returns an
 // error message naming what was wrong, or nothing.
 std::optional<std::string> set_control(const PageSpec& page, Form& form, std::string_view name, std::string_view value);
 

@@ -23,10 +23,18 @@ enum class ControlKind {
     drop_down,       // list the user only picks from; its value is the selected index (and its text)
     line_list,       // report-style list of rows of text cells; its value is the rows (and the selected row)
     editor,          // a script editor with a line-number gutter; its value is its text
+    slider,          // a handle moved along a range of whole numbers; its value is its position
 };
 
 // What a button does to an editor of its window, without a binding of its own.
-enum class EditorCommand { none, save, copy };
+enum class EditorCommand {
+    none,
+    save,
+    copy,          // copies, then says so in a message box
+    copy_quietly,  // copies without a message
+    clear,         // empties the editor as one step that can be undone
+    choose_font,   // lets the user pick the editor's font
+};
 
 struct ListColumn {
     std::string title;
@@ -40,7 +48,9 @@ struct ControlSpec {
     std::string label;                // label in front of an input, "" for none
     std::string hint;                 // hint text shown after an input (for a hyperlink: its address)
     std::vector<std::string> items;   // choices of a combo or drop-down list
-    int index = -1;                   // default selection of a drop-down list
+    int index = -1;                   // default selection of a drop-down list, position of a slider
+    int minimum = 0, maximum = 0;     // the range of a slider
+    int step = 1;                     // how far a slider moves for one arrow key
     bool checked = false;             // default state of a check box or radio button
     std::string group;                // name of the group box or panel it sits in; "" for the page itself
     std::string radio_group;          // radio buttons that exclude each other; "" means the same `group`
@@ -105,6 +115,7 @@ ControlSpec editable_combo(std::string_view name, std::string label, std::vector
 ControlSpec drop_down(std::string_view name, std::string label, std::vector<std::string> items, int index);
 ControlSpec line_list(std::string_view name, std::vector<ListColumn> columns);
 ControlSpec editor(std::string_view name, std::string text);
+ControlSpec slider(std::string_view name, std::string label, int minimum, int maximum, int step, int position);
 
 struct PageSpec {
     std::string caption;  // the page's tab caption (for a side window: the window's caption)

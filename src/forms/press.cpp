@@ -30,6 +30,25 @@ Outcome click(const PageEntry& page, Form& form, std::string_view name, Env& env
     return o;
 }
 
+Outcome change(const PageEntry& page, Form& form, std::string_view name, Env& env) {
+    const Binding* b = page.binding(name);
+    if (b == nullptr || b->kind != BindingKind::change) return {};
+    Outcome o = press(page, form, name, env);
+    apply_updates(form, o.updates);
+    return o;
+}
+
+std::optional<std::string> insert_into_editor(const PageSpec& page, Form& form, const Insertion& insertion) {
+    for (const ControlSpec& c : page.controls) {
+        if (c.kind != ControlKind::editor) continue;
+        std::string& text = form.at(c.name).text;
+        if (insertion.at == InsertAt::new_line) text += "\r\n";
+        text += insertion.text;
+        return text;
+    }
+    return std::nullopt;
+}
+
 std::optional<std::string> fill(const PageEntry& page, Form& form, const FormInput& input, Env& env) {
     const PageSpec& spec = *page.spec;
     for (const auto& [list, row] : input.rows)
@@ -37,6 +56,7 @@ std::optional<std::string> fill(const PageEntry& page, Form& form, const FormInp
     for (const auto& [name, value] : input.sets) {
         if (auto e = set_control(spec, form, name, value)) return e;
         click(page, form, name, env);
+        change(page, form, name, env);
     }
     return std::nullopt;
 }
