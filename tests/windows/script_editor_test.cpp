@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "support/press.hpp"
 #include "windows/core/ScriptEditor.hpp"
 
 namespace vorlix {
@@ -10,10 +11,10 @@ namespace {
 TEST(ScriptEditorSnippets, EveryButtonInsertsItsConstruct) {
     struct Case {
         std::string_view button, text;
-        SnippetPlace place;
+        InsertAt at;
     };
-    constexpr SnippetPlace kLine = SnippetPlace::new_line;
-    constexpr SnippetPlace kCaret = SnippetPlace::at_caret;
+    constexpr InsertAt kLine = InsertAt::new_line;
+    constexpr InsertAt kCaret = InsertAt::caret;
     const Case cases[] = {
         {"按钮_for", ":for 变量名 from=起始值 to=终止值 step=步长 do={ }", kLine},
         {"按钮_foreach", ":foreach 变量 in=[公式] do={ }", kLine},
@@ -50,10 +51,12 @@ TEST(ScriptEditorSnippets, EveryButtonInsertsItsConstruct) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.button);
-        const Snippet* s = find_snippet(c.button);
-        ASSERT_NE(s, nullptr);
-        EXPECT_EQ(snippet_text(*s, "ignored"), c.text) << "a button without a combo reads none";
-        EXPECT_EQ(s->place, c.place);
+        // Pressed in the window, with the combo boxes at their defaults.
+        const Outcome o = test::press_outcome(c.button);
+        ASSERT_TRUE(o.insertion);
+        EXPECT_EQ(o.insertion->text, c.text);
+        EXPECT_EQ(o.insertion->at, c.at);
+        EXPECT_FALSE(o.script || o.message);
     }
 }
 
@@ -72,42 +75,77 @@ TEST(ScriptEditorSnippets, DelayAndLogTakeTheirComboText) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.button) + " " + std::string(c.combo));
-        const Snippet* s = find_snippet(c.button);
-        ASSERT_NE(s, nullptr);
-        EXPECT_EQ(snippet_text(*s, c.combo), c.want);
-        EXPECT_EQ(s->place, SnippetPlace::new_line);
+        const std::string combo(c.button == "按钮_delay" ? kDelayCombo : kLogCombo);
+        const Outcome o = test::press_outcome(c.button, {{combo, std::string(c.combo)}});
+        ASSERT_TRUE(o.insertion);
+        EXPECT_EQ(o.insertion->text, c.want);
+        EXPECT_EQ(o.insertion->at, InsertAt::new_line);
     }
     EXPECT_EQ(find_snippet("按钮_delay")->argument, kDelayCombo);
     EXPECT_EQ(find_snippet("按钮_log")->argument, kLogCombo);
 }
 
+// Every snippet is a button of the window, with a press of its own, under one of the four headings;
+// the captions are what the user reads.
 TEST(ScriptEditorSnippets, ThirtyFourButtonsUnderFourHeadings) {
+    const PageEntry window = script_editor_window();
+    const PageSpec& page = *window.spec;
     std::set<std::string_view> names;
     int lines = 0, carets = 0;
     for (const Snippet& s : editor_snippets()) {
-        EXPECT_TRUE(names.insert(s.name).second) << "twice: " << s.name;
-        EXPECT_FALSE(s.caption.empty()) << s.name;
-        EXPECT_FALSE(s.text.empty()) << s.name;
-        EXPECT_TRUE(s.group == "ROS行为操作" || s.group == "ROS算数操作" || s.group == "ROS变量操作" ||
-                    s.group == "ROS调试操作")
-            << s.name;
-        (s.place == SnippetPlace::new_line ? lines : carets)++;
+        SCOPED_TRACE(s.name);
+        EXPECT_TRUE(names.insert(s.name).second) << "twice";
+        const ControlSpec* b = page.find(s.name);
+        ASSERT_NE(b, nullptr);
+        EXPECT_EQ(b->kind, ControlKind::button);
+        EXPECT_EQ(b->text, s.caption);
+        const ControlSpec* box = page.find(b->group);
+        ASSERT_NE(box, nullptr);
+        EXPECT_TRUE(box->text == "ROS行为操作" || box->text == "ROS算数操作" || box->text == "ROS变量操作" ||
+                    box->text == "ROS调试操作")
+            << box->text;
+        EXPECT_NE(window.binding(s.name), nullptr);
+        (s.at == InsertAt::new_line ? lines : carets)++;
     }
     EXPECT_EQ(names.size(), 34u);
+    EXPECT_EQ(window.bindings.size(), 34u);
     EXPECT_EQ(lines, 20);
     EXPECT_EQ(carets, 14);
-    // Captions as the user reads them on the button.
     EXPECT_EQ(find_snippet("按钮_逻辑与")->caption, "&& 逻辑与");
     EXPECT_EQ(find_snippet("按钮_逻辑或")->caption, "|| 逻辑或");
-    EXPECT_EQ(find_snippet("按钮_for")->caption, "for 循环");
     EXPECT_EQ(find_snippet("按钮_清空"), nullptr);
+    // The log level keeps the blank after "warning" as an item of its own.
+    const ControlSpec* log = page.find(kLogCombo);
+    ASSERT_NE(log, nullptr);
+    EXPECT_EQ(log->items, (std::vector<std::string>{"info", "warning ", "error"}));
 }
 
-TEST(ScriptEditorSnippets, NewLineSnippetsStartALineAndCaretSnippetsDoNot) {
-    EXPECT_EQ(insert_snippet("", ":put []", SnippetPlace::new_line), "\r\n:put []");
-    EXPECT_EQ(insert_snippet(":local a", ":put []", SnippetPlace::new_line), ":local a\r\n:put []");
-    EXPECT_EQ(insert_snippet("", " + ", SnippetPlace::at_caret), " + ");
-    EXPECT_EQ(insert_snippet(":put (1", " + ", SnippetPlace::at_caret), ":put (1 + ");
+// What a press leaves in the editor when the caret is at the end of its text: a statement starts a
+// line of its own, so on an empty editor the first line stays empty; an operator joins the line.
+TEST(ScriptEditorSnippets, InsertingIntoTheEditor) {
+    struct Case {
+        std::string_view why, before;
+        Insertion insertion;
+        std::string_view after;
+    };
+    const Case cases[] = {
+        {"statement into an empty editor", "", {":put []", InsertAt::new_line}, "\r\n:put []"},
+        {"statement after a line", ":local a", {":put []", InsertAt::new_line}, ":local a\r\n:put []"},
+        {"operator into an empty editor", "", {" + ", InsertAt::caret}, " + "},
+        {"operator after a word", ":put (1", {" + ", InsertAt::caret}, ":put (1 + "},
+    };
+    const PageSpec& page = script_editor_window_spec();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        Form form = Form::defaults(page);
+        form.at("编辑框_代码").text = std::string(c.before);
+        EXPECT_EQ(insert_into_editor(page, form, c.insertion), c.after);
+        EXPECT_EQ(form.text("编辑框_代码"), c.after);
+    }
+    // A page without an editor has nowhere to insert.
+    const PageSpec bare{.caption = "t", .controls = {edit("e", "", "x")}};
+    Form form = Form::defaults(bare);
+    EXPECT_FALSE(insert_into_editor(bare, form, {"x", InsertAt::caret}));
 }
 
 }  // namespace

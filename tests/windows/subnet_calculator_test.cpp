@@ -3,6 +3,7 @@
 #include <bit>
 #include <map>
 
+#include "forms/press.hpp"
 #include "script/text.hpp"
 #include "windows/core/SubnetCalculator.hpp"
 
@@ -209,7 +210,8 @@ TEST(SubnetSplit, MaskHostsAndRangesForEveryCount) {
 }
 
 TEST(SubnetSplit, SubnetsFollowEachOtherWithoutGapOrOverlap) {
-    const std::vector<std::string_view> lines = split_lines(split_network(172, 5).ranges);
+    const std::string ranges = split_network(172, 5).ranges;
+    const std::vector<std::string_view> lines = split_lines(ranges);
     ASSERT_EQ(lines.size(), 33u);
     for (int i = 1; i <= 32; ++i) {
         SCOPED_TRACE(i);
@@ -233,6 +235,97 @@ TEST(SubnetSplit, UsesTheOctetsValueNotItsText) {
         EXPECT_EQ(split_lines(ranges).back(),
                   "1)  " + std::string(c.heading_octet) + ".0.0.1 -- " + std::string(c.heading_octet) + ".255.255.254");
     }
+}
+
+// The window after the user typed or moved the given controls, each change reacted to as it happens.
+Form window_after(const std::vector<std::pair<std::string, std::string>>& sets) {
+    const PageEntry window = subnet_calculator_window();
+    Form form = Form::defaults(*window.spec);
+    SeededRandom random(1);
+    Env env{random, {2016, 3, 5, 7, 8, 9}, ""};
+    FormInput input;
+    input.sets = sets;
+    EXPECT_FALSE(fill(window, form, input, env));
+    EXPECT_TRUE(form.unknown_reads().empty());
+    return form;
+}
+
+std::string shown(const Form& form, std::string_view control) {
+    if (const FieldValue* v = form.find(control)) return v->text;
+    // A label the form never changed shows its caption from the table.
+    const ControlSpec* c = subnet_calculator_window_spec().find(control);
+    return c != nullptr ? c->text : "<no " + std::string(control) + ">";
+}
+
+TEST(SubnetWindow, OpensShowingTheFirstPrefixOfTheZeroAddress) {
+    const Form form = window_after({});
+    EXPECT_EQ(form.index("横向滚动条"), 1);
+    const std::pair<std::string_view, std::string_view> want[] = {
+        {"标签_位数", "1"},
+        {"标签_网络掩码十进制", "128.0.0.0"},
+        {"标签_可用地址1", "0.0.0.1"},
+        {"标签_可用地址2", "127.255.255.254"},
+        {"标签_主机地址21", "00000000"},
+        {"标签_网络掩码21", "10000000"},
+        {"标签_网络掩码22", "00000000"},
+        {"标签_子网地址24", "00000000"},
+        {"标签_广播地址21", "01111111"},
+        {"标签_广播地址22", "11111111"},
+        {"标签_子网地址十进制", "0.0.0.0"},
+        {"标签_广播地址十进制", "127.255.255.255"},
+        {"标签_子网掩码", "255.0.0.0"},
+        {"标签_主机数", "16777214"},
+    };
+    for (const auto& [control, text] : want) EXPECT_EQ(shown(form, control), text) << control;
+}
+
+TEST(SubnetWindow, EveryOctetTypedAndEverySliderMoveShowsTheTabAnew) {
+    Form form = window_after({{"编辑框_ip1", "192"}, {"编辑框_ip2", "168"}, {"编辑框_ip3", "1"}, {"编辑框_ip4", "10"}});
+    EXPECT_EQ(shown(form, "标签_主机地址21"), "11000000");
+    EXPECT_EQ(shown(form, "标签_广播地址十进制"), "255.255.255.255");  // still /1
+
+    form = window_after({{"编辑框_ip1", "192"},
+                         {"编辑框_ip2", "168"},
+                         {"编辑框_ip3", "1"},
+                         {"编辑框_ip4", "10"},
+                         {"横向滚动条", "24"}});
+    EXPECT_EQ(shown(form, "标签_位数"), "24");
+    EXPECT_EQ(shown(form, "标签_网络掩码十进制"), "255.255.255.0");
+    EXPECT_EQ(shown(form, "标签_子网地址十进制"), "192.168.1.0");
+    EXPECT_EQ(shown(form, "标签_可用地址2"), "192.168.1.254");
+    EXPECT_EQ(shown(form, "标签_主机地址24"), "00001010");
+
+    // An octet beyond 255 is put back to 255 in its box and counts as 255.
+    form = window_after({{"编辑框_ip4", "99999999999"}, {"横向滚动条", "32"}});
+    EXPECT_EQ(form.text("编辑框_ip4"), "255");
+    EXPECT_EQ(shown(form, "标签_主机地址24"), "11111111");
+    EXPECT_EQ(shown(form, "标签_可用地址1"), "0.0.0.255");
+    EXPECT_EQ(shown(form, "标签_可用地址2"), "0.0.0.255");
+    // Letters stay as typed and count as 0.
+    form = window_after({{"编辑框_ip1", "abc"}, {"横向滚动条", "8"}});
+    EXPECT_EQ(form.text("编辑框_ip1"), "abc");
+    EXPECT_EQ(shown(form, "标签_子网地址十进制"), "0.0.0.0");
+}
+
+TEST(SubnetWindow, TheSliderTakesOnlyItsRange) {
+    const PageEntry window = subnet_calculator_window();
+    for (const std::string_view bad : {"0", "33", "", "x", "24x", "-1"}) {
+        Form form = Form::defaults(*window.spec);
+        EXPECT_TRUE(set_control(*window.spec, form, "横向滚动条", bad)) << bad;
+    }
+}
+
+TEST(SubnetWindow, TheSplitWaitsForItsButton) {
+    const PageEntry window = subnet_calculator_window();
+    Form form = window_after({{"编辑框_ip5", "300"}, {"组合框_子网数量", "4"}});
+    EXPECT_EQ(form.text("编辑框_ip5"), "255");             // put back into range while typing
+    EXPECT_EQ(shown(form, "标签_子网掩码"), "255.0.0.0");  // nothing else yet
+    SeededRandom random(1);
+    Env env{random, {2016, 3, 5, 7, 8, 9}, ""};
+    apply_updates(form, press(window, form, "按钮_计算", env).updates);
+    EXPECT_EQ(shown(form, "标签_子网掩码"), "255.192.0.0");
+    EXPECT_EQ(shown(form, "标签_主机数"), "4194302");
+    EXPECT_EQ(form.text("编辑框_内容"), split_network(255, 2).ranges);
 }
 
 }  // namespace

@@ -6,20 +6,20 @@
 #include <string>
 #include <string_view>
 
+#include "forms/outcome.hpp"
+#include "forms/page_entry.hpp"
+
 namespace vorlix {
 
-// Where a snippet goes: statements start a line of their own at the end of the text, operators
-// go where the user is typing.
-enum class SnippetPlace { new_line, at_caret };
-
-// One snippet button. The inserted text is `text`, or, for a button that reads a combo box,
+// One snippet button. Statements start a line of their own at the end of the text; operators go
+// where the user is typing. The inserted text is `text`, or, for a button that reads a combo box,
 // `text` + the combo's current text + `suffix`.
 struct Snippet {
     std::string_view name;     // the button
-    std::string_view caption;  // as the user sees it
+    std::string_view caption;  // as the user reads it on the button
     std::string_view text;
-    SnippetPlace place = SnippetPlace::new_line;
-    std::string_view group;     // the heading the button stands under
+    InsertAt at = InsertAt::new_line;
+    std::string_view group;     // the group box the button stands in
     std::string_view argument;  // the combo box whose text follows `text`, "" for none
     std::string_view suffix;
 };
@@ -34,13 +34,13 @@ const Snippet* find_snippet(std::string_view name);
 // Example: snippet_text(log button, "warning ") == ":log warning  \"\""
 std::string snippet_text(const Snippet& s, std::string_view argument);
 
-// The editor's text after the snippet was inserted into `editor` with nothing selected and the caret
-// at the end: a new-line snippet starts with CR LF, so on an empty editor the first line stays empty.
-// Example: insert_snippet("", ":global a", SnippetPlace::new_line) == "\r\n:global a"
-std::string insert_snippet(std::string_view editor, std::string_view snippet, SnippetPlace place);
-
-// The combo boxes the snippets read and their items.
+// The combo boxes the snippets read.
 inline constexpr std::string_view kDelayCombo = "组合框_延时";
 inline constexpr std::string_view kLogCombo = "组合框_log";
+
+inline constexpr std::string_view kScriptEditorWindow = "RouterOS官方脚本编辑器";
+
+const PageSpec& script_editor_window_spec();
+PageEntry script_editor_window();
 
 }  // namespace vorlix

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "forms/page_entry.hpp"
+
 namespace vorlix {
 
 // The prefix lengths the calculator's slider offers: a /0 "subnet" is the whole address space and
@@ -70,6 +72,10 @@ std::vector<SubnetLabel> subnet_labels(const Subnet& s);
 // The window's first tab as lines of "caption value", for a terminal.
 std::vector<std::string> subnet_report(const Subnet& s);
 
+// The whole text as a decimal number of 0 to `max` (at most 255), without sign, blank or leading zero.
+// Example: exact_number("24", 32) == 24, exact_number("024", 32) == std::nullopt
+std::optional<int> exact_number(std::string_view text, int max);
+
 // "192.168.1.10/24": four decimal octets of 0 to 255 and a prefix length of 1 to 32; none for
 // anything else.
 std::optional<Subnet> parse_host_and_prefix(std::string_view text);
@@ -91,5 +97,10 @@ struct SubnetSplit {
 // Example: split_network(10, 2) (four subnets) has the mask 255.192.0.0 and the last line
 //   4)  10.192.0.1 -- 10.255.255.254
 SubnetSplit split_network(int first_octet, int count_index);
+
+inline constexpr std::string_view kSubnetCalculatorWindow = "子网计算工具";
+
+const PageSpec& subnet_calculator_window_spec();
+PageEntry subnet_calculator_window();
 
 }  // namespace vorlix
