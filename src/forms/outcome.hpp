@@ -27,12 +27,18 @@ struct Message {
     std::string focus;                   // control that gets the focus afterwards, "" for none
 };
 
-// A generator's answer: the script, or the message that refuses it.
+// A generator's answer: the script, or the message that refuses it. A script may come with a warning:
+// it stands, but something the user typed looks wrong for a router (a gateway outside its network).
 struct Result {
     std::string script;
     std::optional<Message> refusal;
+    std::optional<Message> warning;
 
-    static Result ok(std::string text) { return {std::move(text), std::nullopt}; }
+    static Result ok(std::string text) { return {std::move(text), std::nullopt, std::nullopt}; }
+    static Result ok(std::string text, std::string warning) {
+        if (warning.empty()) return ok(std::move(text));
+        return {std::move(text), std::nullopt, Message{std::move(warning), kIconWarning}};
+    }
     static Result refuse(std::string text, std::string_view focus = {}, int icon = kIconInformation) {
         return {{}, Message{std::move(text), icon, std::nullopt, std::string(focus)}};
     }
@@ -63,10 +69,12 @@ struct Outcome {
 
     static Outcome from(Result r) {
         Outcome o;
-        if (r.refusal)
+        if (r.refusal) {
             o.message = std::move(r.refusal);
-        else
+        } else {
             o.script = std::move(r.script);
+            o.message = std::move(r.warning);
+        }
         return o;
     }
 };

@@ -41,6 +41,9 @@ TEST(WanCli, RowsGivenOnTheCommandLine) {
     f.classifier = 7;
     EXPECT_EQ(r.out, vorlix::generate_fixed_load(f, vorlix::Balancing::pcc).script);
     EXPECT_NE(r.out.find("per-connection-classifier=src-address-and-port:2/1 "), std::string::npos);
+    // The gateways lie off their lines' networks: the script still comes, the warning goes to stderr.
+    EXPECT_NE(r.err.find("第1条线路: 网关 218.85.150.1 不在 218.85.167.150/24 的网段内\n第2条线路:"), std::string::npos)
+        << r.err;
 }
 
 TEST(WanCli, RowsFromAFormFileWithHostileCells) {

@@ -22,7 +22,7 @@ constexpr int kFixedLoadItem = 7;  // tree item of 多线固定IP叠加NTH+PCC�
 struct Line {
     const char *address, *prefix, *gateway, *interface;
 };
-constexpr Line kDefaultLine{"218.85.167.150", "24", "218.85.150.1", "ether2"};
+constexpr Line kDefaultLine{"218.85.167.150", "24", "218.85.167.1", "ether2"};
 constexpr Line kSecondLine{"10.0.0.2", "30", "10.0.0.1", "ether3"};
 
 class FixedLoadPageTest : public ::testing::Test {
@@ -70,7 +70,7 @@ protected:
 TEST_F(FixedLoadPageTest, TwoLinesAddedThroughTheInputsGiveThePccScript) {
     add(kDefaultLine);
     add(kSecondLine);
-    const Rows lines = {{"218.85.167.150/24", "218.85.150.1", "ether2"}, {"10.0.0.2/30", "10.0.0.1", "ether3"}};
+    const Rows lines = {{"218.85.167.150/24", "218.85.167.1", "ether2"}, {"10.0.0.2/30", "10.0.0.1", "ether3"}};
     ASSERT_EQ(rows(), lines);
     EXPECT_TRUE(messages.seen.empty());
 
@@ -136,7 +136,7 @@ TEST_F(FixedLoadPageTest, SelectingARowFillsTheInputsAndOnlyTheUserSelects) {
 
     // Deleting removes the selected row and leaves none selected.
     press("按钮_13删除账号");
-    const Rows left = {{"218.85.167.150/24", "218.85.150.1", "ether2"}, {"10.0.0.6/30", "10.0.0.5", "ether4"}};
+    const Rows left = {{"218.85.167.150/24", "218.85.167.1", "ether2"}, {"10.0.0.6/30", "10.0.0.5", "ether4"}};
     EXPECT_EQ(rows(), left);
     EXPECT_EQ(view->collect().index("超级列表框_13"), -1);
     EXPECT_TRUE(list->selectedItems().isEmpty());

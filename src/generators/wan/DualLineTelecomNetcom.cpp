@@ -1,6 +1,7 @@
 #include "generators/wan/DualLineTelecomNetcom.hpp"
 
 #include "generators/wan/WanScript.hpp"
+#include "script/ipv4.hpp"
 #include "script/isp_lists.hpp"
 #include "script/quote.hpp"
 #include "script/script_builder.hpp"
@@ -48,14 +49,14 @@ const PageSpec& dual_line_page_spec() {
                 .hinted("(如果不熟悉此项请保持默认,作为电信外网网卡)"),
             edit(name::telecom_address, "电信外网IP:", "218.85.167.150").in(name::group),
             edit(name::telecom_mask, "/", "29").in(name::group).beside(),
-            edit(name::telecom_gateway, "电信外网网关:", "218.85.150.1").in(name::group),
+            edit(name::telecom_gateway, "电信外网网关:", "218.85.167.145").in(name::group),
             edit(name::telecom_dns, "电信DNS:", "218.85.152.99").in(name::group),
             editable_combo(name::netcom_wan, "接网通网卡:", ether_items(12), "ether2")
                 .in(name::group)
                 .hinted("(如果不熟悉此项请保持默认,作为网通外网网卡)"),
             edit(name::netcom_address, "网通外网IP:", "210.13.218.83").in(name::group),
             edit(name::netcom_mask, "/", "29").in(name::group).beside(),
-            edit(name::netcom_gateway, "网通外网网关:", "210.13.100.1").in(name::group),
+            edit(name::netcom_gateway, "网通外网网关:", "210.13.218.81").in(name::group),
             edit(name::netcom_dns, "网通DNS:", "218.104.128.106").in(name::group),
             edit(name::mss, "TCP MSS值:", "1440").in(name::group),
             radio_button(name::telecom_primary, "电信为主网通为辅", true).in(name::group),
@@ -88,7 +89,31 @@ Result generate_dual_line_setup(const DualLineFields& f) {
     // same rule as on every other page.
     s.line("/ip dns set allow-remote-requests=yes cache-size=2048 max-udp-packet-size=512 servers=" +
            bare_value(dns_servers(first.dns, second.dns)));
-    return Result::ok(s.str());
+    // A connection opened from outside is answered by the line it came in on: the route table sends
+    // the other carrier's networks, and everything else, by destination, so without a mark the reply
+    // could leave by the other line with the wrong source address and be dropped upstream.
+    s.blank();
+    s.line("/ip firewall mangle");
+    const std::string lan_interface = bare_value(f.lan_interface);
+    for (const auto& [line, tag] : {std::pair{&f.telecom, "Tel"}, std::pair{&f.netcom, "Cnc"}}) {
+        const std::string conn = std::string(tag) + "_conn", route = std::string(tag) + "_route";
+        s.line("add chain=prerouting in-interface=" + bare_value(line->interface) +
+               " connection-state=new connection-mark=no-mark action=mark-connection new-connection-mark=" + conn);
+        s.line("add chain=prerouting in-interface=" + lan_interface + " connection-mark=" + conn +
+               " action=mark-routing new-routing-mark=" + route);
+        s.line("add chain=output connection-mark=" + conn + " action=mark-routing new-routing-mark=" + route);
+    }
+    s.line("/ip route");
+    for (const auto& [line, tag] : {std::pair{&f.telecom, "Tel"}, std::pair{&f.netcom, "Cnc"}})
+        s.line("add dst-address=0.0.0.0/0 gateway=" + bare_value(line->gateway) +
+               " check-gateway=ping routing-mark=" + tag + "_route comment=" + quote_text(tag) + " disabled=no");
+
+    std::vector<std::string> problems;
+    if (auto p = gateway_problem(f.telecom.address, f.telecom.prefix, f.telecom.gateway))
+        problems.push_back("电信: " + *p);
+    if (auto p = gateway_problem(f.netcom.address, f.netcom.prefix, f.netcom.gateway))
+        problems.push_back("网通: " + *p);
+    return Result::ok(s.str(), problems_warning(problems));
 }
 
 Result generate_dual_line_routes(const DualLineRouteFields& f) {
@@ -106,6 +131,9 @@ Result generate_dual_line_routes(const DualLineRouteFields& f) {
     }
     s.line("add dst-address=0.0.0.0/0 gateway=" + bare_value(primary) +
            " check-gateway=ping distance=2 scope=255 target-scope=10 disabled=no");
+    // When the primary line fails, everything goes out by the secondary one.
+    s.line("add dst-address=0.0.0.0/0 gateway=" + bare_value(secondary) +
+           " check-gateway=ping distance=3 scope=255 target-scope=10 disabled=no");
     return Result::ok(s.str());
 }
 

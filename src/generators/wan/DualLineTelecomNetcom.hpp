@@ -20,7 +20,9 @@ struct DualLineFields {
 };
 
 // The base set-up: LAN and both WAN addresses, masquerading, the LAN's DNS queries redirected to the
-// router, MSS clamping, and the router's DNS servers (the primary carrier's first).
+// router, MSS clamping, the router's DNS servers (the primary carrier's first), and the marks that send
+// replies to connections opened from outside back by the line they came in on. A gateway outside its
+// line's network is reported beside the script.
 Result generate_dual_line_setup(const DualLineFields& f);
 
 // Only the primary choice and the two gateways shape the route table.
@@ -30,7 +32,8 @@ struct DualLineRouteFields {
 };
 
 // "/ip route", one route per network of the secondary carrier's list through the secondary gateway
-// (distance 1), then the default route through the primary gateway (distance 2).
+// (distance 1), then the default route through the primary gateway (distance 2) and a backup default
+// route through the secondary gateway (distance 3), all checked by ping.
 Result generate_dual_line_routes(const DualLineRouteFields& f);
 
 const PageSpec& dual_line_page_spec();

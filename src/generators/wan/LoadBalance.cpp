@@ -87,8 +87,8 @@ std::string pcc_suffix(std::string_view keyword, std::size_t n, std::size_t i) {
 // Every n-th new LAN connection, counter i, to line i; both pages write it alike but for the mark.
 std::string nth_rule(std::string_view lan, const std::string& mark, std::size_t n, std::size_t i) {
     return "add chain=prerouting action=mark-connection connection-state=new dst-address-type=!local in-interface=" +
-           bare_value(lan) + " new-connection-mark=" + mark + " disabled=no passthrough=yes nth=" + num(n) + "," +
-           num(i) + " comment=NTH_" + num(n) + "_" + num(i);
+           bare_value(lan) + " connection-mark=no-mark new-connection-mark=" + mark +
+           " disabled=no passthrough=yes nth=" + num(n) + "," + num(i) + " comment=NTH_" + num(n) + "_" + num(i);
 }
 
 }  // namespace
@@ -126,15 +126,16 @@ Result generate_fixed_load(const LoadBalanceFields& f, Balancing how) {
         const WanLine& row = f.lines[i - 1];
         const std::string conn = "ip_" + num(i) + "_conn", route = "ip_route_" + num(i);
         if (how == Balancing::pcc)
-            b.line("add chain=prerouting dst-address-type=!local in-interface=" + lan + " per-connection-classifier=" +
-                   pcc_suffix(keyword, n, i) + " action=mark-connection new-connection-mark=" + conn +
+            b.line("add chain=prerouting dst-address-type=!local in-interface=" + lan +
+                   " connection-mark=no-mark per-connection-classifier=" + pcc_suffix(keyword, n, i) +
+                   " action=mark-connection new-connection-mark=" + conn +
                    " passthrough=yes comment=" + quote_text("pcc_" + num(i)));
         else
             b.line(nth_rule(f.lan, conn, n, i));
         b.line("add chain=prerouting connection-mark=" + conn + " in-interface=" + lan +
                " action=mark-routing new-routing-mark=" + route);
-        b.line("add chain=input in-interface=" + bare_value(cell_of(row, 2)) +
-               " action=mark-connection new-connection-mark=" + conn);
+        b.line("add chain=prerouting in-interface=" + bare_value(cell_of(row, 2)) +
+               " connection-mark=no-mark action=mark-connection new-connection-mark=" + conn);
         b.line("add chain=output connection-mark=" + conn + " action=mark-routing new-routing-mark=" + route);
         b.blank();
     }
@@ -142,10 +143,10 @@ Result generate_fixed_load(const LoadBalanceFields& f, Balancing how) {
     b.line("/ip route");
     for (std::size_t i = 1; i <= n; ++i) {
         const WanLine& row = f.lines[i - 1];
-        b.line("add disabled=no distance=1 dst-address=0.0.0.0/0 gateway=" + bare_value(cell_of(row, 1)) +
+        const std::string gateway = bare_value(pinned_gateway(cell_of(row, 1), cell_of(row, 2)));
+        b.line("add disabled=no distance=1 dst-address=0.0.0.0/0 gateway=" + gateway +
                " check-gateway=ping routing-mark=ip_route_" + num(i));
-        b.line("add dst-address=0.0.0.0/0 gateway=" + bare_value(cell_of(row, 2)) +
-               " check-gateway=ping disabled=no distance=" + num(i));
+        b.line("add dst-address=0.0.0.0/0 gateway=" + gateway + " check-gateway=ping disabled=no distance=" + num(i));
         b.blank();
     }
 
@@ -155,7 +156,7 @@ Result generate_fixed_load(const LoadBalanceFields& f, Balancing how) {
         b.line("add action=masquerade chain=srcnat comment=" + num(i) +
                " out-interface=" + bare_value(cell_of(f.lines[i - 1], 2)));
     }
-    return Result::ok(b.str());
+    return Result::ok(b.str(), problems_warning(line_problems(f.lines)));
 }
 
 Result generate_pppoe_load(const LoadBalanceFields& f, Balancing how) {
@@ -176,13 +177,14 @@ Result generate_pppoe_load(const LoadBalanceFields& f, Balancing how) {
         const std::string out = "pppoe-out" + num(i), conn = out + "_conn", route = "to_" + out;
         if (how == Balancing::pcc)
             b.line("add chain=prerouting action=mark-connection dst-address-type=!local in-interface=" + lan +
-                   " per-connection-classifier=" + pcc_suffix(keyword, n, i) + " new-connection-mark=" + conn +
-                   " passthrough=yes comment=" + quote_text("pcc_" + num(i)));
+                   " connection-mark=no-mark per-connection-classifier=" + pcc_suffix(keyword, n, i) +
+                   " new-connection-mark=" + conn + " passthrough=yes comment=" + quote_text("pcc_" + num(i)));
         else
             b.line(nth_rule(f.lan, conn, n, i));
         b.line("add chain=prerouting action=mark-routing connection-mark=" + conn + " in-interface=" + lan +
                " new-routing-mark=" + route);
-        b.line("add action=mark-connection chain=input in-interface=" + out + " new-connection-mark=" + conn);
+        b.line("add action=mark-connection chain=prerouting in-interface=" + out +
+               " connection-mark=no-mark new-connection-mark=" + conn);
         b.line("add action=mark-routing chain=output connection-mark=" + conn + " new-routing-mark=" + route);
         b.blank();
     }
@@ -255,7 +257,7 @@ const PageSpec& fixed_load_page_spec() {
             group_box(n.lines, "当前配置列表"),
             edit(in[0], "IP  地址:", "218.85.167.150").in(n.lines),
             edit(in[1], "/", "24").in(n.lines).beside(),
-            edit(in[2], "网关地址:", "218.85.150.1").in(n.lines),
+            edit(in[2], "网关地址:", "218.85.167.1").in(n.lines),
             editable_combo(in[3], "外网网卡:", ether_items(8), "ether2").in(n.lines),
             button(n.add, "添加账号").in(n.lines),
             button(n.modify, "修改账号").in(n.lines).beside(),

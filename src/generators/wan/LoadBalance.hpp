@@ -1,8 +1,12 @@
 #pragma once
 // Pages "多线固定IP负载" and "多线PPPoE负载": the LAN's new connections spread over several Internet
 // lines. PCC hashes each connection into one of N buckets (bucket i-1 to line i); NTH hands every N-th
-// new connection, counter i, to line i. Every line then gets a connection mark, a routing mark, a
-// marked default route, a plain default route with distance i as fallback, and a masquerade rule.
+// new connection, counter i, to line i. Only connections without a mark are assigned, and a connection
+// that arrives on line i (to the router, or forwarded to a LAN host) is marked for line i on arrival, so
+// its replies leave by the line it came in on. Every line then gets a routing mark, a marked default
+// route, a plain default route with distance i as fallback, and a masquerade rule. On the fixed-address
+// page both routes name the line's gateway pinned to its interface (GATEWAY%etherN), so two lines may
+// share a gateway address, and a gateway outside its line's network is reported beside the script.
 #include <string>
 #include <string_view>
 #include <vector>

@@ -2,6 +2,7 @@
 
 #include "generators/wan/WanScript.hpp"
 #include "script/encoding.hpp"
+#include "script/ipv4.hpp"
 #include "script/quote.hpp"
 #include "script/ros_escape.hpp"
 #include "script/script_builder.hpp"
@@ -44,12 +45,12 @@ const PageSpec& single_line_static_page_spec() {
             editable_combo(name::wan, "外网网卡:", ether_items(8), "ether1")
                 .in(name::group)
                 .hinted("(这里不能和第一步的内网网卡一致,否则会出错,既选择连接外网的网卡)"),
-            edit(name::wan_address, "外网 I P:", "218.85.141.120")
+            edit(name::wan_address, "外网 I P:", "218.85.141.122")
                 .in(name::group)
                 .hinted("(宽带运营商给您提供可用的外网IP地址)"),
             edit(name::wan_mask, "/", "29").in(name::group).beside(),
             edit(name::wan_comment, "备注:", "Wan Ip").in(name::group).hinted("(支持中文)"),
-            edit(name::wan_gateway, "外网网关IP:", "218.85.140.100").in(name::group),
+            edit(name::wan_gateway, "外网网关IP:", "218.85.141.121").in(name::group),
             edit(name::lan_network, "内网网段:", "192.168.0.0").in(name::group),
             edit(name::lan_network_mask, "/", "24").in(name::group).beside(),
             edit(name::dns1, "首选 DNS:", "218.85.152.99").in(name::group),
@@ -72,7 +73,9 @@ Result generate_single_line_static(const SingleLineStaticFields& f) {
     b.line(mss_clamp_line(f.mss));
     b.line("/ip dns set allow-remote-requests=yes cache-size=2048KiB max-udp-packet-size=512 servers=" +
            bare_value(dns_servers(f.dns1, f.dns2)));
-    return Result::ok(b.str());
+    std::vector<std::string> problems;
+    if (auto p = gateway_problem(f.wan_address, f.wan_mask, f.wan_gateway)) problems.push_back("外网: " + *p);
+    return Result::ok(b.str(), problems_warning(problems));
 }
 
 namespace {

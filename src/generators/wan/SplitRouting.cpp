@@ -32,17 +32,18 @@ Result generate_fixed_split(const SplitRoutingFields& f) {
     head(b, f, "");
     for (std::size_t i = 1; i <= n; ++i) {
         const WanLine& row = f.lines[i - 1];
-        const std::string mark = num(i), comment = quote_text(num(i)), gateway = bare_value(cell_of(row, 1));
+        const std::string mark = num(i), comment = quote_text(num(i));
+        const std::string gateway = bare_value(pinned_gateway(cell_of(row, 1), cell_of(row, 2)));
         if (i > 1) b.blank();
         b.line("/ip address add address=" + bare_value(cell_of(row, 0)) + " interface=" + bare_value(cell_of(row, 2)) +
                " comment=" + comment);
         b.line("/ip firewall mangle add chain=prerouting src-address=" + bare_value(cell_of(row, 3)) +
                " action=mark-routing new-routing-mark=" + mark + " comment=" + comment);
-        b.line("/ip route add gateway=" + gateway + " routing-mark=" + mark + " comment=" + comment);
+        b.line("/ip route add gateway=" + gateway + " check-gateway=ping routing-mark=" + mark + " comment=" + comment);
         b.line("/ip route add dst-address=0.0.0.0/0 gateway=" + gateway + " distance=" + num(i) +
                " check-gateway=ping comment=" + comment);
     }
-    return Result::ok(b.str());
+    return Result::ok(b.str(), problems_warning(line_problems(f.lines)));
 }
 
 Result generate_pppoe_split(const SplitRoutingFields& f) {
@@ -174,7 +175,7 @@ const PageSpec& fixed_split_page_spec() {
         c.push_back(group_box(n.lines, "当前配置列表"));
         c.push_back(edit(in[0], "IP地址:", "218.85.167.150").in(n.lines));
         c.push_back(edit(in[1], "/", "24").in(n.lines).beside());
-        c.push_back(edit(in[2], "网关地址:", "218.85.150.1").in(n.lines));
+        c.push_back(edit(in[2], "网关地址:", "218.85.167.1").in(n.lines));
         c.push_back(editable_combo(in[3], "外网网卡:", ether_items(12), "ether2").in(n.lines));
         c.push_back(edit(in[4], "分流IP段:", "192.168.0.1-192.168.0.100").in(n.lines));
         add_list_buttons(c, n);

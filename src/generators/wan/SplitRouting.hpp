@@ -1,8 +1,10 @@
 #pragma once
 // Pages "多线固定IP分流" and "多线PPPoE分流": the LAN divided between several Internet lines by source
 // address. Each line carries a LAN address range; traffic from that range gets the line's routing mark
-// and a default route through the line. Each line also gets a plain default route with distance i, so
-// the router itself and hosts outside every range still have a way out, line 1 first.
+// and a default route through the line, checked by ping. Each line also gets a plain default route with
+// distance i, so the router itself and hosts outside every range still have a way out, line 1 first.
+// On the fixed-address page the gateways are pinned to their line's interface (GATEWAY%etherN), so two
+// lines may share a gateway address, and a gateway outside its line's network is reported.
 #include <string>
 
 #include "forms/outcome.hpp"

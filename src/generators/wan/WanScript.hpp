@@ -26,6 +26,18 @@ std::string dns_line(std::string_view first, std::string_view second);
 // cells are account, password and interface; it adds no default route of its own.
 std::string pppoe_client_line(std::size_t i, const Row& row);
 
+// A gateway written for a line's interface: "ADDRESS%INTERFACE", so that the route leaves by that line's
+// interface even when two lines share one gateway address; the address alone when no interface is given.
+// Example: pinned_gateway("218.85.167.1", "ether2") == "218.85.167.1%ether2"
+std::string pinned_gateway(std::string_view gateway, std::string_view interface);
+
+// The problems of fixed-address lines (cells: address/prefix, gateway), one per row that has one:
+// "第N条线路: " and what gateway_problem says.
+std::vector<std::string> line_problems(const Rows& rows);
+
+// The warning shown beside a generated script for these problems, or "" when there are none.
+std::string problems_warning(const std::vector<std::string>& problems);
+
 // The refusal of a page whose lines are too few: an information box with an empty caption (not the
 // default "信息："), no focus moved.
 Result refuse_with_empty_caption(std::string text);

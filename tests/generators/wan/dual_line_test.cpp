@@ -29,19 +29,52 @@ const std::string kDefaultSetup = lines({
     "",
     "/ip dns set allow-remote-requests=yes cache-size=2048 max-udp-packet-size=512 "
     "servers=218.85.152.99,218.104.128.106",
+    "",
+    "/ip firewall mangle",
+    "add chain=prerouting in-interface=ether1 connection-state=new connection-mark=no-mark action=mark-connection "
+    "new-connection-mark=Tel_conn",
+    "add chain=prerouting in-interface=ether4 connection-mark=Tel_conn action=mark-routing new-routing-mark=Tel_route",
+    "add chain=output connection-mark=Tel_conn action=mark-routing new-routing-mark=Tel_route",
+    "add chain=prerouting in-interface=ether2 connection-state=new connection-mark=no-mark action=mark-connection "
+    "new-connection-mark=Cnc_conn",
+    "add chain=prerouting in-interface=ether4 connection-mark=Cnc_conn action=mark-routing new-routing-mark=Cnc_route",
+    "add chain=output connection-mark=Cnc_conn action=mark-routing new-routing-mark=Cnc_route",
+    "/ip route",
+    "add dst-address=0.0.0.0/0 gateway=218.85.167.145 check-gateway=ping routing-mark=Tel_route comment=\"Tel\" "
+    "disabled=no",
+    "add dst-address=0.0.0.0/0 gateway=210.13.218.81 check-gateway=ping routing-mark=Cnc_route comment=\"Cnc\" "
+    "disabled=no",
 });
+constexpr std::size_t kDnsLine = 8;
 
+// Connections opened from outside are marked by the line they arrive on and answered by that line.
 TEST(DualLine, SetupWithDefaults) {
-    EXPECT_EQ(press("按钮_17生成"), kDefaultSetup);
+    const Outcome o = test::press_outcome("按钮_17生成");
+    EXPECT_EQ(o.script, kDefaultSetup);
+    EXPECT_FALSE(o.message);  // the sample gateways lie on their lines' networks
 }
 
 TEST(DualLine, NetcomPrimaryOnlySwapsTheDnsServers) {
-    const std::string netcom = press("按钮_17生成", {{"单选框_17网通", "1"}});
-    const std::size_t dns = kDefaultSetup.rfind("\r\n") + 2;
-    EXPECT_EQ(netcom.substr(0, dns), kDefaultSetup.substr(0, dns));
-    EXPECT_EQ(netcom.substr(dns),
+    const std::vector<std::string_view> netcom = split_lines(press("按钮_17生成", {{"单选框_17网通", "1"}}));
+    const std::vector<std::string_view> telecom = split_lines(kDefaultSetup);
+    ASSERT_EQ(netcom.size(), telecom.size());
+    for (std::size_t i = 0; i < netcom.size(); ++i)
+        if (i != kDnsLine) EXPECT_EQ(netcom[i], telecom[i]) << i;
+    EXPECT_EQ(netcom[kDnsLine],
               "/ip dns set allow-remote-requests=yes cache-size=2048 max-udp-packet-size=512 "
               "servers=218.104.128.106,218.85.152.99");
+}
+
+TEST(DualLine, GatewaysOutsideTheirNetworkAreReported) {
+    const Outcome o = test::press_outcome(
+        "按钮_17生成", {{"编辑框_17电信外网网关", "218.85.150.1"}, {"编辑框_17网通外网IP", "210.13.218.87"}});
+    ASSERT_TRUE(o.script);
+    ASSERT_TRUE(o.message);
+    EXPECT_EQ(o.message->icon, kIconWarning);
+    EXPECT_TRUE(
+        o.message->text.ends_with("\n电信: 网关 218.85.150.1 不在 218.85.167.150/29 的网段内"
+                                  "\n网通: 210.13.218.87/29 是网段的广播地址,不能作为主机地址"))
+        << o.message->text;
 }
 
 TEST(DualLine, DnsServersNeverEndOrStartWithALoneComma) {
@@ -59,7 +92,9 @@ TEST(DualLine, DnsServersNeverEndOrStartWithALoneComma) {
         DualLineFields f;
         f.telecom.dns = c.telecom;
         f.netcom.dns = c.netcom;
-        EXPECT_TRUE(generate_dual_line_setup(f).script.ends_with(" max-udp-packet-size=512 " + std::string(c.want)));
+        EXPECT_EQ(
+            split_lines(generate_dual_line_setup(f).script)[kDnsLine],
+            "/ip dns set allow-remote-requests=yes cache-size=2048 max-udp-packet-size=512 " + std::string(c.want));
     }
 }
 
@@ -70,7 +105,7 @@ TEST(DualLine, TypedValuesCannotBreakTheScript) {
                                                 {"编辑框_17MSS值", "$x"},
                                                 {"编辑框_17电信DNS", "1.1.1.1?"}});
     const std::vector<std::string_view> l = split_lines(s);
-    ASSERT_EQ(l.size(), 9u);
+    ASSERT_EQ(l.size(), 20u);
     EXPECT_EQ(l[0], "/ip address add address=\"a\\\"b/24\" interface=\"my lan\" comment=\"Lan\"");
     EXPECT_EQ(l[4],
               "/ip firewall nat add chain=srcnat src-address=\"192.168.0.0/24 disabled=yes\" "
@@ -78,6 +113,9 @@ TEST(DualLine, TypedValuesCannotBreakTheScript) {
     EXPECT_TRUE(l[5].find(" to-addresses=\"a\\\"b\" to-ports=53 ") != std::string_view::npos) << l[5];
     EXPECT_TRUE(l[6].ends_with(" new-mss=\"\\$x\""));
     EXPECT_TRUE(l[8].ends_with(" servers=\"1.1.1.1\\?,218.104.128.106\""));
+    EXPECT_EQ(l[12],
+              "add chain=prerouting in-interface=\"my lan\" connection-mark=Tel_conn action=mark-routing "
+              "new-routing-mark=Tel_route");
 }
 
 TEST(DualLine, RouteTableRoutesTheSecondaryCarrierThenDefaultsToThePrimary) {
@@ -91,34 +129,39 @@ TEST(DualLine, RouteTableRoutesTheSecondaryCarrierThenDefaultsToThePrimary) {
         {"Telecom primary: Netcom's networks through the Netcom line",
          {},
          IspList::netcom,
-         "210.13.100.1",
-         "218.85.150.1"},
+         "210.13.218.81",
+         "218.85.167.145"},
         {"Netcom primary: Telecom's networks through the Telecom line",
          {{"单选框_17网通", "1"}},
          IspList::telecom,
-         "218.85.150.1",
-         "210.13.100.1"},
+         "218.85.167.145",
+         "210.13.218.81"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.why);
         const std::string table = press("按钮_17路由表", c.sets);
         const std::vector<std::string_view> l = split_lines(table);
         const std::vector<std::string_view> networks = isp_list_entries(c.list);
-        ASSERT_EQ(l.size(), networks.size() + 2);
+        ASSERT_EQ(l.size(), networks.size() + 3);
         const std::string tail = " gateway=" + std::string(c.per_network) +
                                  " check-gateway=ping distance=1 scope=255 target-scope=10 disabled=no";
         EXPECT_EQ(l[0], "/ip route");
         EXPECT_EQ(l[1], "add dst-address=" + std::string(networks.front()) + tail);
         EXPECT_EQ(l[2], "add dst-address=" + std::string(networks[1]) + tail);
-        EXPECT_EQ(l[l.size() - 2], "add dst-address=" + std::string(networks.back()) + tail);
-        EXPECT_EQ(l.back(), "add dst-address=0.0.0.0/0 gateway=" + std::string(c.fallback) +
-                                " check-gateway=ping distance=2 scope=255 target-scope=10 disabled=no");
+        EXPECT_EQ(l[l.size() - 3], "add dst-address=" + std::string(networks.back()) + tail);
+        EXPECT_EQ(l[l.size() - 2], "add dst-address=0.0.0.0/0 gateway=" + std::string(c.fallback) +
+                                       " check-gateway=ping distance=2 scope=255 target-scope=10 disabled=no");
+        // The secondary line carries everything when the primary one fails.
+        EXPECT_EQ(l.back(), "add dst-address=0.0.0.0/0 gateway=" + std::string(c.per_network) +
+                                " check-gateway=ping distance=3 scope=255 target-scope=10 disabled=no");
         EXPECT_FALSE(table.ends_with("\r\n"));
     }
     const std::string hostile = generate_dual_line_routes({"tel gw", "", true}).script;
     EXPECT_TRUE(hostile.find(" gateway=\"\" check-gateway=ping distance=1 ") != std::string::npos);
     EXPECT_TRUE(
         hostile.ends_with("add dst-address=0.0.0.0/0 gateway=\"tel gw\" check-gateway=ping distance=2 "
+                          "scope=255 target-scope=10 disabled=no\r\n"
+                          "add dst-address=0.0.0.0/0 gateway=\"\" check-gateway=ping distance=3 "
                           "scope=255 target-scope=10 disabled=no"));
 }
 

@@ -198,7 +198,7 @@ TEST(LineList, SelectModifyAndDeleteThroughTheBindings) {
     form.at("编辑框_13配置IP掩码").text = "29";
     o = press("按钮_13修改账号", form);
     ASSERT_EQ(o.updates.size(), 1u);
-    EXPECT_EQ(o.updates[0].value.rows[0], (WanLine{"218.85.167.150/29", "218.85.150.1", "ether2"}));
+    EXPECT_EQ(o.updates[0].value.rows[0], (WanLine{"218.85.167.150/29", "218.85.167.1", "ether2"}));
     EXPECT_EQ(o.updates[0].value.index, 0);  // the row stays selected
 
     o = press("按钮_13删除账号", form);

@@ -4,6 +4,7 @@
 
 #include "generators/all_pages.hpp"
 #include "generators/wan/LoadBalance.hpp"
+#include "generators/wan/SplitRouting.hpp"
 #include "generators/wan/wan_test_util.hpp"
 #include "script/text.hpp"
 
@@ -26,8 +27,9 @@ LoadBalanceFields pppoe_defaults(Rows lines) {
     return f;
 }
 
-const Rows kFixedTwo = {{"218.85.167.150/24", "218.85.150.1", "ether2"},
-                        {"218.85.167.151/24", "218.85.150.1", "ether3"}};
+// Two lines of one provider, sharing a gateway.
+const Rows kFixedTwo = {{"218.85.167.150/24", "218.85.167.1", "ether2"},
+                        {"218.85.167.151/24", "218.85.167.1", "ether3"}};
 const Rows kPppoeTwo = {{"adsl01", "pw1", "ether2"}, {"adsl02", "pw2", "ether3"}};
 
 const std::string kFixedNth = crlf({
@@ -40,25 +42,29 @@ const std::string kFixedNth = crlf({
     "",
     "/ip firewall mangle",
     "add chain=prerouting action=mark-connection connection-state=new dst-address-type=!local in-interface=ether1 "
-    "new-connection-mark=ip_1_conn disabled=no passthrough=yes nth=2,1 comment=NTH_2_1",
+    "connection-mark=no-mark new-connection-mark=ip_1_conn disabled=no passthrough=yes nth=2,1 comment=NTH_2_1",
     "add chain=prerouting connection-mark=ip_1_conn in-interface=ether1 action=mark-routing "
     "new-routing-mark=ip_route_1",
-    "add chain=input in-interface=ether2 action=mark-connection new-connection-mark=ip_1_conn",
+    "add chain=prerouting in-interface=ether2 connection-mark=no-mark action=mark-connection "
+    "new-connection-mark=ip_1_conn",
     "add chain=output connection-mark=ip_1_conn action=mark-routing new-routing-mark=ip_route_1",
     "",
     "add chain=prerouting action=mark-connection connection-state=new dst-address-type=!local in-interface=ether1 "
-    "new-connection-mark=ip_2_conn disabled=no passthrough=yes nth=2,2 comment=NTH_2_2",
+    "connection-mark=no-mark new-connection-mark=ip_2_conn disabled=no passthrough=yes nth=2,2 comment=NTH_2_2",
     "add chain=prerouting connection-mark=ip_2_conn in-interface=ether1 action=mark-routing "
     "new-routing-mark=ip_route_2",
-    "add chain=input in-interface=ether3 action=mark-connection new-connection-mark=ip_2_conn",
+    "add chain=prerouting in-interface=ether3 connection-mark=no-mark action=mark-connection "
+    "new-connection-mark=ip_2_conn",
     "add chain=output connection-mark=ip_2_conn action=mark-routing new-routing-mark=ip_route_2",
     "",
     "/ip route",
-    "add disabled=no distance=1 dst-address=0.0.0.0/0 gateway=218.85.150.1 check-gateway=ping routing-mark=ip_route_1",
-    "add dst-address=0.0.0.0/0 gateway=ether2 check-gateway=ping disabled=no distance=1",
+    "add disabled=no distance=1 dst-address=0.0.0.0/0 gateway=218.85.167.1%ether2 check-gateway=ping "
+    "routing-mark=ip_route_1",
+    "add dst-address=0.0.0.0/0 gateway=218.85.167.1%ether2 check-gateway=ping disabled=no distance=1",
     "",
-    "add disabled=no distance=1 dst-address=0.0.0.0/0 gateway=218.85.150.1 check-gateway=ping routing-mark=ip_route_2",
-    "add dst-address=0.0.0.0/0 gateway=ether3 check-gateway=ping disabled=no distance=2",
+    "add disabled=no distance=1 dst-address=0.0.0.0/0 gateway=218.85.167.1%ether3 check-gateway=ping "
+    "routing-mark=ip_route_2",
+    "add dst-address=0.0.0.0/0 gateway=218.85.167.1%ether3 check-gateway=ping disabled=no distance=2",
     "",
     "/ip firewall nat",
     "add action=masquerade chain=srcnat comment=1 out-interface=ether2",
@@ -77,18 +83,20 @@ const std::string kPppoePcc = crlf({
     R"(/interface pppoe-client add name="pppoe-out1" interface="ether2" user="adsl01" password="pw1" add-default-route=no disabled=no)",
     R"(/interface pppoe-client add name="pppoe-out2" interface="ether3" user="adsl02" password="pw2" add-default-route=no disabled=no)",
     "/ip firewall mangle",
-    "add chain=prerouting action=mark-connection dst-address-type=!local in-interface=ether1 "
+    "add chain=prerouting action=mark-connection dst-address-type=!local in-interface=ether1 connection-mark=no-mark "
     R"(per-connection-classifier=both-addresses:2/0 new-connection-mark=pppoe-out1_conn passthrough=yes comment="pcc_1")",
     "add chain=prerouting action=mark-routing connection-mark=pppoe-out1_conn in-interface=ether1 "
     "new-routing-mark=to_pppoe-out1",
-    "add action=mark-connection chain=input in-interface=pppoe-out1 new-connection-mark=pppoe-out1_conn",
+    "add action=mark-connection chain=prerouting in-interface=pppoe-out1 connection-mark=no-mark "
+    "new-connection-mark=pppoe-out1_conn",
     "add action=mark-routing chain=output connection-mark=pppoe-out1_conn new-routing-mark=to_pppoe-out1",
     "",
-    "add chain=prerouting action=mark-connection dst-address-type=!local in-interface=ether1 "
+    "add chain=prerouting action=mark-connection dst-address-type=!local in-interface=ether1 connection-mark=no-mark "
     R"(per-connection-classifier=both-addresses:2/1 new-connection-mark=pppoe-out2_conn passthrough=yes comment="pcc_2")",
     "add chain=prerouting action=mark-routing connection-mark=pppoe-out2_conn in-interface=ether1 "
     "new-routing-mark=to_pppoe-out2",
-    "add action=mark-connection chain=input in-interface=pppoe-out2 new-connection-mark=pppoe-out2_conn",
+    "add action=mark-connection chain=prerouting in-interface=pppoe-out2 connection-mark=no-mark "
+    "new-connection-mark=pppoe-out2_conn",
     "add action=mark-routing chain=output connection-mark=pppoe-out2_conn new-routing-mark=to_pppoe-out2",
     "",
     "/ip route",
@@ -114,15 +122,17 @@ TEST(LoadBalance, FixedAddressPccDiffersOnlyInTheClassifierRules) {
     std::string want = replace_all(
         kFixedNth,
         "add chain=prerouting action=mark-connection connection-state=new dst-address-type=!local in-interface=ether1 "
-        "new-connection-mark=ip_1_conn disabled=no passthrough=yes nth=2,1 comment=NTH_2_1",
-        "add chain=prerouting dst-address-type=!local in-interface=ether1 per-connection-classifier=both-addresses:2/0 "
-        "action=mark-connection new-connection-mark=ip_1_conn passthrough=yes comment=\"pcc_1\"");
+        "connection-mark=no-mark new-connection-mark=ip_1_conn disabled=no passthrough=yes nth=2,1 comment=NTH_2_1",
+        "add chain=prerouting dst-address-type=!local in-interface=ether1 connection-mark=no-mark "
+        "per-connection-classifier=both-addresses:2/0 action=mark-connection new-connection-mark=ip_1_conn "
+        "passthrough=yes comment=\"pcc_1\"");
     want = replace_all(
         want,
         "add chain=prerouting action=mark-connection connection-state=new dst-address-type=!local in-interface=ether1 "
-        "new-connection-mark=ip_2_conn disabled=no passthrough=yes nth=2,2 comment=NTH_2_2",
-        "add chain=prerouting dst-address-type=!local in-interface=ether1 per-connection-classifier=both-addresses:2/1 "
-        "action=mark-connection new-connection-mark=ip_2_conn passthrough=yes comment=\"pcc_2\"");
+        "connection-mark=no-mark new-connection-mark=ip_2_conn disabled=no passthrough=yes nth=2,2 comment=NTH_2_2",
+        "add chain=prerouting dst-address-type=!local in-interface=ether1 connection-mark=no-mark "
+        "per-connection-classifier=both-addresses:2/1 action=mark-connection new-connection-mark=ip_2_conn "
+        "passthrough=yes comment=\"pcc_2\"");
     ASSERT_NE(want, kFixedNth);
     EXPECT_EQ(generate_fixed_load(fixed_defaults(kFixedTwo), Balancing::pcc).script, want);
 }
@@ -135,11 +145,11 @@ TEST(LoadBalance, PppoePccTwoLinesAndItsNthVariant) {
         const std::string n = std::to_string(i), bucket = std::to_string(i - 1);
         want = replace_all(want,
                            "add chain=prerouting action=mark-connection dst-address-type=!local in-interface=ether1 "
-                           "per-connection-classifier=both-addresses:2/" +
+                           "connection-mark=no-mark per-connection-classifier=both-addresses:2/" +
                                bucket + " new-connection-mark=pppoe-out" + n + "_conn passthrough=yes comment=\"pcc_" +
                                n + "\"",
                            "add chain=prerouting action=mark-connection connection-state=new dst-address-type=!local "
-                           "in-interface=ether1 new-connection-mark=pppoe-out" +
+                           "in-interface=ether1 connection-mark=no-mark new-connection-mark=pppoe-out" +
                                n + "_conn disabled=no passthrough=yes nth=2," + n + " comment=NTH_2_" + n);
     }
     ASSERT_NE(want, kPppoePcc);
@@ -200,7 +210,8 @@ TEST(LoadBalance, FiveLinesFixedAddress) {
             << i;
     const std::vector<std::string> routes = section(s, "/ip route");
     ASSERT_EQ(routes.size(), 15u);  // five pairs, each followed by a blank line
-    EXPECT_EQ(routes[13], "add dst-address=0.0.0.0/0 gateway=ether6 check-gateway=ping disabled=no distance=5");
+    EXPECT_EQ(routes[13],
+              "add dst-address=0.0.0.0/0 gateway=10.0.5.1%ether6 check-gateway=ping disabled=no distance=5");
     EXPECT_EQ(routes[14], "");
     EXPECT_EQ(section(s, "/ip firewall nat"),
               (std::vector<std::string>{"add action=masquerade chain=srcnat comment=1 out-interface=ether2", "",
@@ -210,6 +221,62 @@ TEST(LoadBalance, FiveLinesFixedAddress) {
                                         "add action=masquerade chain=srcnat comment=5 out-interface=ether6"}));
     const std::string nth = generate_fixed_load(fixed_defaults(five(false)), Balancing::nth).script;
     EXPECT_NE(nth.find(" nth=5,5 comment=NTH_5_5\r\n"), std::string::npos);
+}
+
+// A line whose gateway cannot be reached from its own address: the script is written (an administrator may
+// know better) and a warning names every row that looks wrong.
+TEST(LoadBalance, GatewaysOutsideTheirNetworkAreReportedByRow) {
+    struct Case {
+        std::string_view why;
+        Rows rows;
+        std::string_view warning;  // "" for none
+    };
+    const Case cases[] = {
+        {"gateways on their lines' networks", kFixedTwo, ""},
+        {"the old sample: gateway on another /24",
+         {{"218.85.167.150/24", "218.85.150.1", "ether2"}, {"218.85.167.151/24", "218.85.167.1", "ether3"}},
+         "\n第1条线路: 网关 218.85.150.1 不在 218.85.167.150/24 的网段内"},
+        {"network and broadcast addresses are no host addresses",
+         {{"10.0.0.0/30", "10.0.0.1", "ether2"}, {"10.0.1.3/30", "10.0.1.1", "ether3"}},
+         "\n第1条线路: 10.0.0.0/30 是网段的网络地址,不能作为主机地址\n第2条线路: 10.0.1.3/30 "
+         "是网段的广播地址,不能作为主机地址"},
+        {"a /31 has no network or broadcast address",
+         {{"10.0.0.0/31", "10.0.0.1", "ether2"}, {"10.0.1.1/31", "10.0.1.0", "ether3"}},
+         ""},
+        {"what is not an address is left to other checks",
+         {{"wan-a/24", "1.2.3.4", "ether2"}, {"10.0.1.2/30", "$gw", "ether3"}},
+         ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        const Outcome o = Outcome::from(generate_fixed_load(fixed_defaults(c.rows), Balancing::pcc));
+        ASSERT_TRUE(o.script);
+        if (c.warning.empty()) {
+            EXPECT_FALSE(o.message) << o.message->text;
+            continue;
+        }
+        ASSERT_TRUE(o.message);
+        EXPECT_EQ(o.message->icon, kIconWarning);
+        EXPECT_TRUE(o.message->text.ends_with(c.warning)) << o.message->text;
+    }
+    // The split page reads the same cells the same way.
+    Rows split = {{"218.85.167.150/24", "218.85.150.1", "ether2", "192.168.0.1"}, kFixedTwo[1]};
+    split[1].push_back("192.168.0.2");
+    SplitRoutingFields f = fixed_split_fields(Form::defaults(fixed_split_page_spec()));
+    f.lines = split;
+    const Result r = generate_fixed_split(f);
+    ASSERT_TRUE(r.warning);
+    EXPECT_NE(r.warning->text.find("第1条线路: 网关 218.85.150.1"), std::string::npos);
+}
+
+// A line without an interface keeps its bare gateway: "218.85.167.1%" would be no address at all.
+TEST(LoadBalance, GatewaysArePinnedOnlyToAnInterfaceThatIsThere) {
+    const std::string s =
+        generate_fixed_load(fixed_defaults({{"1.1.1.2/24", "1.1.1.1", ""}, {"2.2.2.2/24", "", "ether3"}}),
+                            Balancing::nth)
+            .script;
+    EXPECT_NE(s.find(" gateway=1.1.1.1 check-gateway=ping routing-mark=ip_route_1"), std::string::npos) << s;
+    EXPECT_NE(s.find(" gateway=\"\" check-gateway=ping routing-mark=ip_route_2"), std::string::npos) << s;
 }
 
 TEST(LoadBalance, FiveLinesPppoe) {
@@ -226,7 +293,8 @@ TEST(LoadBalance, FiveLinesPppoe) {
     ASSERT_EQ(rules.size(), 25u);
     EXPECT_EQ(rules[20],
               "add chain=prerouting action=mark-connection dst-address-type=!local in-interface=ether1 "
-              "per-connection-classifier=both-addresses:5/4 new-connection-mark=pppoe-out5_conn passthrough=yes "
+              "connection-mark=no-mark per-connection-classifier=both-addresses:5/4 new-connection-mark=pppoe-out5_conn "
+              "passthrough=yes "
               "comment=\"pcc_5\"");
     EXPECT_EQ(rules[21],
               "add chain=prerouting action=mark-routing connection-mark=pppoe-out5_conn in-interface=ether1 "
@@ -309,7 +377,7 @@ TEST(LoadBalance, HostileValuesAreQuotedAndEscaped) {
     const Case fixed[] = {
         {"an empty gateway is an empty value, not a missing one",
          {{"1.1.1.1/24", "", "ether2"}, {"2.2.2.2/24", "g w", "ether3"}},
-         {" gateway=\"\" check-gateway=ping routing-mark=ip_route_1", " gateway=\"g w\" check-gateway=ping"}},
+         {" gateway=\"\" check-gateway=ping routing-mark=ip_route_1", " gateway=\"g w%ether3\" check-gateway=ping"}},
         {"bare words that RouterOS would misread",
          {{"1.1.1.1/24", "1.1.1.254", "x?y"}, {"a\"b", "2.2.2.254", "pa$s"}},
          {" interface=\"x\\?y\"", " address=\"a\\\"b\" ", " out-interface=\"pa\\$s\""}},
@@ -326,7 +394,7 @@ TEST(LoadBalance, HostileValuesAreQuotedAndEscaped) {
     const std::string s = generate_pppoe_load(f, Balancing::nth).script;
     EXPECT_TRUE(s.starts_with(R"(/ip address add address="a b/24" interface="lan 1" comment="lan")")) << s;
     EXPECT_NE(s.find(" new-mss=\"\\$m\"\r\n"), std::string::npos);
-    EXPECT_NE(s.find(" in-interface=\"lan 1\" new-connection-mark=pppoe-out1_conn "), std::string::npos);
+    EXPECT_NE(s.find(" in-interface=\"lan 1\" connection-mark=no-mark new-connection-mark=pppoe-out1_conn "), std::string::npos);
 }
 
 }  // namespace

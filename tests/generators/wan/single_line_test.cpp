@@ -21,8 +21,8 @@ std::string line_of(const std::string& script, int n) {
 TEST(SingleLine, DefaultsGiveTheWholeSetUp) {
     EXPECT_EQ(press("按钮_11生成"),
               "/ip address add address=192.168.0.254/24 interface=ether2 comment=\"default\\20gateway\"\r\n"
-              "/ip address add address=218.85.141.120/29 interface=ether1 comment=\"Wan\\20Ip\"\r\n"
-              "/ip route add gateway=218.85.140.100\r\n"
+              "/ip address add address=218.85.141.122/29 interface=ether1 comment=\"Wan\\20Ip\"\r\n"
+              "/ip route add gateway=218.85.141.121\r\n"
               "/ip firewall nat add chain=srcnat action=masquerade src-address=192.168.0.0/24\r\n"
               "/ip firewall mangle add chain=forward protocol=tcp tcp-flags=syn action=change-mss new-mss=1440\r\n"
               "/ip dns set allow-remote-requests=yes cache-size=2048KiB max-udp-packet-size=512 "
@@ -35,6 +35,33 @@ TEST(SingleLine, DefaultsGiveTheWholeSetUp) {
               "/ip firewall mangle add chain=forward protocol=tcp tcp-flags=syn action=change-mss new-mss=1440\r\n"
               "/ip dns set allow-remote-requests=yes cache-size=2048 max-udp-packet-size=512 "
               "servers=218.85.152.99,218.85.157.99");
+}
+
+// The sample gateway lies on the line's network; a typed one that does not, or an address that is the
+// network's own, still gives the script, with a warning that says what the router will not accept.
+TEST(SingleLine, AGatewayOffTheLinesNetworkIsReported) {
+    EXPECT_FALSE(test::press_outcome("按钮_11生成").message);
+    struct Case {
+        std::string_view why;
+        test::Sets sets;
+        std::string_view warning;
+    };
+    const Case cases[] = {
+        {"the old sample",
+         {{"编辑框_11外网IP", "218.85.141.120"}, {"编辑框_11外网网关", "218.85.140.100"}},
+         "外网: 218.85.141.120/29 是网段的网络地址,不能作为主机地址"},
+        {"gateway on another network",
+         {{"编辑框_11外网网关", "218.85.140.100"}},
+         "外网: 网关 218.85.140.100 不在 218.85.141.122/29 的网段内"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        const Outcome o = test::press_outcome("按钮_11生成", c.sets);
+        ASSERT_TRUE(o.script);
+        ASSERT_TRUE(o.message);
+        EXPECT_EQ(o.message->icon, kIconWarning);
+        EXPECT_TRUE(o.message->text.ends_with(c.warning)) << o.message->text;
+    }
 }
 
 TEST(SingleLine, DnsServersFromEitherBox) {
@@ -73,11 +100,11 @@ TEST(SingleLine, TypedValuesStayBareUnlessTheyWouldBreakTheLine) {
         {"empty comment",
          {{"编辑框_11外网备注", ""}},
          1,
-         "/ip address add address=218.85.141.120/29 interface=ether1 comment=\"\""},
+         "/ip address add address=218.85.141.122/29 interface=ether1 comment=\"\""},
         {"interface with a blank is quoted whole",
          {{"组合框_11外网卡", "my wan"}},
          1,
-         "/ip address add address=218.85.141.120/29 interface=\"my wan\" comment=\"Wan\\20Ip\""},
+         "/ip address add address=218.85.141.122/29 interface=\"my wan\" comment=\"Wan\\20Ip\""},
         {"address and mask are one value",
          {{"编辑框_11内网网段", "10.0.0.0 "}, {"编辑框_11内网网段掩码", "8"}},
          3,

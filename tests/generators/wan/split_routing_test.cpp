@@ -18,14 +18,17 @@ SplitRoutingFields defaults(Rows lines) {
     return f;
 }
 
-// Each line's marked route is followed by an unmarked default route through the same gateway with
-// distance i, so the router itself and hosts outside every range still get out.
+// Each line's marked route is checked by ping and followed by an unmarked default route through the
+// same gateway with distance i, so the router itself and hosts outside every range still get out, and a
+// range whose line fails falls back to the others. The lines share a gateway, so it is pinned to each
+// line's interface.
 TEST(SplitRouting, FixedAddressTwoLines) {
     const Result r = generate_fixed_split(defaults({
-        {"218.85.167.150/24", "218.85.150.1", "ether2", "192.168.0.1-192.168.0.100"},
-        {"218.85.167.151/24", "218.85.150.1", "ether3", "192.168.0.101-192.168.0.200"},
+        {"218.85.167.150/24", "218.85.167.1", "ether2", "192.168.0.1-192.168.0.100"},
+        {"218.85.167.151/24", "218.85.167.1", "ether3", "192.168.0.101-192.168.0.200"},
     }));
     ASSERT_FALSE(r.refusal);
+    EXPECT_FALSE(r.warning);
     EXPECT_EQ(
         r.script,
         crlf({
@@ -38,14 +41,14 @@ TEST(SplitRouting, FixedAddressTwoLines) {
             R"(/ip address add address=218.85.167.150/24 interface=ether2 comment="1")",
             "/ip firewall mangle add chain=prerouting src-address=192.168.0.1-192.168.0.100 "
             R"(action=mark-routing new-routing-mark=1 comment="1")",
-            R"(/ip route add gateway=218.85.150.1 routing-mark=1 comment="1")",
-            R"(/ip route add dst-address=0.0.0.0/0 gateway=218.85.150.1 distance=1 check-gateway=ping comment="1")",
+            R"(/ip route add gateway=218.85.167.1%ether2 check-gateway=ping routing-mark=1 comment="1")",
+            R"(/ip route add dst-address=0.0.0.0/0 gateway=218.85.167.1%ether2 distance=1 check-gateway=ping comment="1")",
             "",
             R"(/ip address add address=218.85.167.151/24 interface=ether3 comment="2")",
             "/ip firewall mangle add chain=prerouting src-address=192.168.0.101-192.168.0.200 "
             R"(action=mark-routing new-routing-mark=2 comment="2")",
-            R"(/ip route add gateway=218.85.150.1 routing-mark=2 comment="2")",
-            R"(/ip route add dst-address=0.0.0.0/0 gateway=218.85.150.1 distance=2 check-gateway=ping comment="2")",
+            R"(/ip route add gateway=218.85.167.1%ether3 check-gateway=ping routing-mark=2 comment="2")",
+            R"(/ip route add dst-address=0.0.0.0/0 gateway=218.85.167.1%ether3 distance=2 check-gateway=ping comment="2")",
         }));
 }
 
@@ -125,7 +128,7 @@ TEST(SplitRouting, FiveLinesOneBlockEachWithGrowingDistances) {
     };
     const Case cases[] = {
         {"fixed address", generate_fixed_split(defaults(fixed)).script, 4,
-         R"(/ip route add dst-address=0.0.0.0/0 gateway=10.0.5.1 distance=5 check-gateway=ping comment="5")"},
+         R"(/ip route add dst-address=0.0.0.0/0 gateway=10.0.5.1%ether5 distance=5 check-gateway=ping comment="5")"},
         {"PPPoE", generate_pppoe_split(defaults(pppoe)).script, 5,
          "/ip route add disabled=no distance=5 dst-address=0.0.0.0/0 gateway=pppoe-out5 check-gateway=ping"},
     };
@@ -158,8 +161,8 @@ TEST(SplitRouting, HostileValuesAreQuotedAndEscaped) {
              std::string(" new-mss=\"\"\r\n"),
              std::string(R"( interface="wan 1" comment="1")"),
              std::string(R"( src-address="192.168.0.1 - 192.168.0.9" )"),
-             std::string(R"(/ip route add gateway="" routing-mark=1 )"),
-             std::string(R"( gateway="g\$w" distance=2 )"),
+             std::string(R"(/ip route add gateway="" check-gateway=ping routing-mark=1 )"),
+             std::string(R"( gateway="g\$w%x\?y" distance=2 )"),
              std::string(R"( interface="x\?y" )"),
              std::string(R"( src-address="a\"b" )"),
          })
