@@ -197,7 +197,7 @@ int cmd_subnet(const std::string& text) {
 }
 
 int cmd_subnet_split(const std::string& octet, const std::string& count) {
-    const std::optional<int> first = exact_number(octet, 255);
+    const std::optional<int> first = parse_octet(octet);
     if (!first) return usage_error("subnet-split takes a first octet of 0 to 255, not " + octet);
     const std::optional<int> index = subnet_count_index(count);
     if (!index) return usage_error("subnet-split takes a count of 1, 2, 4, 8, 16, 32, 64, 128 or 256, not " + count);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "script/ipv4.hpp"
 #include "script/script_builder.hpp"
 #include "script/text.hpp"
 
@@ -55,22 +56,11 @@ std::uint32_t address_of(const std::array<int, 4>& o) {
     return address;
 }
 
-std::string dotted(std::uint32_t address) {
-    const auto o = octets(address);
-    return std::to_string(o[0]) + "." + std::to_string(o[1]) + "." + std::to_string(o[2]) + "." + std::to_string(o[3]);
-}
-
 std::string binary_octet(std::uint8_t octet) {
     std::string digits(8, '0');
     for (int bit = 0; bit < 8; ++bit)
         if (octet & (0x80 >> bit)) digits[bit] = '1';
     return digits;
-}
-
-std::uint32_t prefix_mask(int prefix) {
-    prefix = std::clamp(prefix, 0, 32);
-    // A shift by 32 is undefined, so /0 is spelled out.
-    return prefix == 0 ? 0 : ~std::uint32_t{0} << (32 - prefix);
 }
 
 Subnet subnet_of(std::uint32_t address, int prefix) {
@@ -104,12 +94,11 @@ std::string binary_row(std::uint32_t value) {
 
 }  // namespace
 
-std::optional<int> exact_number(std::string_view text, int max) {
-    if (text.empty() || text.size() > 3 || text[0] < '0' || text[0] > '9' || (text.size() > 1 && text[0] == '0'))
-        return std::nullopt;
+std::optional<int> parse_octet(std::string_view text) {
+    if (text.empty() || text.size() > 3 || text.front() < '0' || text.front() > '9') return std::nullopt;
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size() || value > max) return std::nullopt;
+    if (error != std::errc{} || end != text.data() + text.size() || value > 255) return std::nullopt;
     return value;
 }
 
@@ -117,25 +106,25 @@ std::vector<SubnetLabel> subnet_labels(const Subnet& s) {
     std::vector<SubnetLabel> labels;
     labels.reserve(23);
     labels.push_back({name::prefix_text, std::to_string(s.prefix)});
-    labels.push_back({name::mask_text, dotted(s.mask)});
-    labels.push_back({name::first_host, dotted(s.first_host)});
-    labels.push_back({name::last_host, dotted(s.last_host)});
+    labels.push_back({name::mask_text, format_ipv4(s.mask)});
+    labels.push_back({name::first_host, format_ipv4(s.first_host)});
+    labels.push_back({name::last_host, format_ipv4(s.last_host)});
     add_row(labels, name::host_bits, s.address);
     add_row(labels, name::mask_bits, s.mask);
     add_row(labels, name::network_bits, s.network);
     add_row(labels, name::broadcast_bits, s.broadcast);
-    labels.push_back({name::network_text, dotted(s.network)});
-    labels.push_back({name::broadcast_text, dotted(s.broadcast)});
+    labels.push_back({name::network_text, format_ipv4(s.network)});
+    labels.push_back({name::broadcast_text, format_ipv4(s.broadcast)});
     return labels;
 }
 
 std::vector<std::string> subnet_report(const Subnet& s) {
     return {
-        "主机地址: " + dotted(s.address) + "/" + std::to_string(s.prefix),
-        "网络掩码: " + dotted(s.mask),
-        "子网地址: " + dotted(s.network),
-        "广播地址: " + dotted(s.broadcast),
-        "子网可用IP地址: 从 " + dotted(s.first_host) + " 到 " + dotted(s.last_host),
+        "主机地址: " + format_ipv4(s.address) + "/" + std::to_string(s.prefix),
+        "网络掩码: " + format_ipv4(s.mask),
+        "子网地址: " + format_ipv4(s.network),
+        "广播地址: " + format_ipv4(s.broadcast),
+        "子网可用IP地址: 从 " + format_ipv4(s.first_host) + " 到 " + format_ipv4(s.last_host),
         "主机地址: " + binary_row(s.address),
         "网络掩码: " + binary_row(s.mask),
         "子网地址: " + binary_row(s.network),
@@ -146,19 +135,10 @@ std::vector<std::string> subnet_report(const Subnet& s) {
 std::optional<Subnet> parse_host_and_prefix(std::string_view text) {
     const std::size_t slash = text.find('/');
     if (slash == std::string_view::npos) return std::nullopt;
-    const std::optional<int> prefix = exact_number(text.substr(slash + 1), kMaxPrefix);
-    if (!prefix || *prefix < kMinPrefix) return std::nullopt;
-    std::string_view rest = text.substr(0, slash);
-    std::array<int, 4> o{};
-    for (std::size_t i = 0; i < o.size(); ++i) {
-        const std::size_t dot = i + 1 < o.size() ? rest.find('.') : rest.size();
-        if (dot == std::string_view::npos) return std::nullopt;
-        const std::optional<int> value = exact_number(rest.substr(0, dot), 255);
-        if (!value) return std::nullopt;
-        o[i] = *value;
-        rest.remove_prefix(std::min(dot + 1, rest.size()));
-    }
-    return subnet_of(address_of(o), *prefix);
+    const std::optional<std::uint32_t> address = parse_ipv4(text.substr(0, slash));
+    const std::optional<int> prefix = parse_prefix(text.substr(slash + 1));
+    if (!address || !prefix || *prefix < kMinPrefix) return std::nullopt;
+    return subnet_of(*address, *prefix);
 }
 
 std::optional<int> subnet_count_index(std::string_view count) {

@@ -29,10 +29,6 @@ int octet_value(std::string_view text);
 // Example: clamped_octet_text("99999999999") == "255", clamped_octet_text("12") == std::nullopt
 std::optional<std::string> clamped_octet_text(std::string_view text);
 
-// The address in dotted decimal.
-// Example: dotted(0xC0A8010A) == "192.168.1.10"
-std::string dotted(std::uint32_t address);
-
 // One octet as eight binary digits, most significant first.
 // Example: binary_octet(5) == "00000101"
 std::string binary_octet(std::uint8_t octet);
@@ -40,10 +36,6 @@ std::string binary_octet(std::uint8_t octet);
 // The octets of an address, first to fourth.
 std::array<std::uint8_t, 4> octets(std::uint32_t address);
 std::uint32_t address_of(const std::array<int, 4>& octets);
-
-// The mask of a prefix length, the length taken into 0 to 32.
-// Example: prefix_mask(24) == 0xFFFFFF00
-std::uint32_t prefix_mask(int prefix);
 
 struct Subnet {
     std::uint32_t address = 0;
@@ -72,12 +64,11 @@ std::vector<SubnetLabel> subnet_labels(const Subnet& s);
 // The window's first tab as lines of "caption value", for a terminal.
 std::vector<std::string> subnet_report(const Subnet& s);
 
-// The whole text as a decimal number of 0 to `max` (at most 255), without sign, blank or leading zero.
-// Example: exact_number("24", 32) == 24, exact_number("024", 32) == std::nullopt
-std::optional<int> exact_number(std::string_view text, int max);
+// The whole text as one octet: a decimal number of 0 to 255, without sign or blank.
+// Example: parse_octet("10") == 10, parse_octet("1x") == std::nullopt
+std::optional<int> parse_octet(std::string_view text);
 
-// "192.168.1.10/24": four decimal octets of 0 to 255 and a prefix length of 1 to 32; none for
-// anything else.
+// "192.168.1.10/24": an address (parse_ipv4) and a prefix length of 1 to 32; none for anything else.
 std::optional<Subnet> parse_host_and_prefix(std::string_view text);
 
 // The items of the subnet-count list, in order.
