@@ -10,21 +10,24 @@
 #include <io.h>
 #endif
 
+#include <cerrno>
+#include <csignal>
+#include <charconv>
 #include <cstdio>
-#include <fstream>
+#include <cstring>
 #include <iostream>
-#include <iterator>
 #include <nlohmann/json.hpp>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "forms/checks.hpp"
 #include "forms/control_kind.hpp"
 #include "forms/data_dir.hpp"
 #include "forms/press.hpp"
 #include "generators/all_pages.hpp"
 #include "script/encoding.hpp"
+#include "script/files.hpp"
 #include "script/isp_lists.hpp"
 #include "script/ros_date.hpp"
 #include "script/ros_escape.hpp"
@@ -41,9 +44,17 @@ int usage_error(const std::string& message) {
     return kUsage;
 }
 
-void write_stdout(std::string_view bytes) {
-    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
-    std::fflush(stdout);
+// Writes to standard output and says whether every byte got there: a full disk or a closed output must
+// not end in exit status 0.
+bool write_stdout(std::string_view bytes) {
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
+    if (written && std::fflush(stdout) == 0) return true;
+    std::cerr << "vorlix-cli: cannot write to standard output: " << std::strerror(errno) << "\n";
+    return false;
+}
+
+int print(std::string_view bytes) {
+    return write_stdout(bytes) ? kOk : kRefused;
 }
 
 // One line of `show` or `list` must stay one line.
@@ -73,8 +84,7 @@ int cmd_list() {
             out += reg.key_of(*page, b) + "\t" + one_line(caption) + "\t" + one_line(c ? c->text : "") + "\n";
         }
     }
-    write_stdout(out);
-    return kOk;
+    return print(out);
 }
 
 int cmd_show(const std::string& key) {
@@ -84,28 +94,45 @@ int cmd_show(const std::string& key) {
     for (const ControlSpec& c : ref.page->spec->controls) {
         // A panel only arranges other controls; it is nothing to set or read.
         if (c.kind == ControlKind::panel) continue;
-        out += c.name + "\t" + std::string(kind_name(c.kind)) + "\t" + one_line(default_of(c)) + "\n";
+        out += c.name + "\t" + std::string(kind_name(c.kind)) + "\t" + one_line(default_of(c));
+        // A field that takes a particular kind of value says which.
+        if (c.type != ValueType::text) out += "\t" + std::string(value_type_name(c.type));
+        out += "\n";
     }
-    write_stdout(out);
-    return kOk;
+    return print(out);
 }
 
+// "YYYY-MM-DDTHH:MM:SS" with every digit in place and a date that exists (years 1 to 9999).
 std::optional<DateTime> parse_now(const std::string& text) {
-    DateTime t;
-    char tail = 0;
-    if (text.size() != 19 || std::sscanf(text.c_str(), "%4d-%2d-%2dT%2d:%2d:%2d%c", &t.year, &t.month, &t.day, &t.hour,
-                                         &t.minute, &t.second, &tail) != 6)
-        return std::nullopt;
-    if (t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31 || t.hour > 23 || t.minute > 59 || t.second > 59)
-        return std::nullopt;
+    static constexpr std::string_view kShape = "dddd-dd-ddTdd:dd:dd";
+    if (text.size() != kShape.size()) return std::nullopt;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool digit = text[i] >= '0' && text[i] <= '9';
+        if (kShape[i] == 'd' ? !digit : text[i] != kShape[i]) return std::nullopt;
+    }
+    const auto field = [&](std::size_t at, std::size_t n) { return std::stoi(text.substr(at, n)); };
+    const DateTime t{field(0, 4), field(5, 2), field(8, 2), field(11, 2), field(14, 2), field(17, 2)};
+    const bool leap = (t.year % 4 == 0 && t.year % 100 != 0) || t.year % 400 == 0;
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (t.year < 1 || t.month < 1 || t.month > 12 || t.hour > 23 || t.minute > 59 || t.second > 59) return std::nullopt;
+    const int days = kDays[t.month - 1] + (t.month == 2 && leap ? 1 : 0);
+    if (t.day < 1 || t.day > days) return std::nullopt;
     return t;
+}
+
+// A seed: a whole number from 0 to 4294967295 in plain decimal.
+std::optional<std::uint32_t> parse_seed(const std::string& text) {
+    std::uint32_t seed = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return seed;
 }
 
 struct GenerateOptions {
     std::string button;
     std::vector<std::string> sets, rows;
     std::string form_file, now, encoding = "utf8", output;
-    std::optional<std::uint32_t> seed;
+    std::optional<std::string> seed;
 };
 
 // What a press changed on its page, one control a line, each value in the form --set takes.
@@ -123,8 +150,7 @@ std::string updates_text(const PageSpec& page, const std::vector<ControlUpdate>&
 int cmd_isp_list(const std::string& key) {
     const std::optional<IspList> list = isp_list_by_key(key);
     if (!list) return usage_error("unknown list " + key + " (the lists are " + std::string(isp_keys_text()) + ")");
-    write_stdout(isp_list_text(*list));
-    return kOk;
+    return print(isp_list_text(*list));
 }
 
 int cmd_generate(const GenerateOptions& o) {
@@ -133,10 +159,9 @@ int cmd_generate(const GenerateOptions& o) {
     const PageSpec& page = *ref.page->spec;
     Form form = Form::defaults(page);
     if (!o.form_file.empty()) {
-        std::ifstream in(o.form_file, std::ios::binary);
-        if (!in) return usage_error("cannot read the form file " + o.form_file);
-        const std::string json((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (auto e = apply_json(page, form, json)) return usage_error(o.form_file + ": " + *e);
+        const FileText file = read_whole_file(o.form_file);
+        if (file.error) return usage_error("cannot read the form file " + o.form_file + ": " + *file.error);
+        if (auto e = apply_json(page, form, file.bytes)) return usage_error(o.form_file + ": " + *e);
     }
     FormInput input;
     for (const std::string& row : o.rows) {
@@ -155,7 +180,12 @@ int cmd_generate(const GenerateOptions& o) {
         if (!t) return usage_error("--now takes YYYY-MM-DDTHH:MM:SS, not " + o.now);
         now = *t;
     }
-    SeededRandom random = o.seed ? SeededRandom(*o.seed) : SeededRandom();
+    std::optional<std::uint32_t> seed;
+    if (o.seed) {
+        seed = parse_seed(*o.seed);
+        if (!seed) return usage_error("--seed takes a whole number from 0 to 4294967295, not \"" + *o.seed + "\"");
+    }
+    SeededRandom random = seed ? SeededRandom(*seed) : SeededRandom();
     Env env{random, now, data_dir()};
     if (auto e = fill(*ref.page, form, input, env)) return usage_error(*e);
     const Outcome outcome = press(*ref.page, form, ref.binding->control, env);
@@ -169,15 +199,10 @@ int cmd_generate(const GenerateOptions& o) {
     std::string bytes = outcome.script ? *outcome.script : edited ? *edited : updates_text(page, outcome.updates);
     if (o.encoding == "gbk") bytes = utf8_to_gbk(bytes);
     if (outcome.message) std::cerr << outcome.message->text << "\n";
-    if (o.output.empty()) {
-        write_stdout(bytes);
-        return kOk;
-    }
-    std::ofstream out(o.output, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-        std::cerr << "vorlix-cli: cannot write " << o.output << "\n";
+    if (o.output.empty()) return print(bytes);
+    // Through a temporary file: a failure keeps what the file held before.
+    if (auto error = write_file_atomically(o.output, bytes)) {
+        std::cerr << "vorlix-cli: cannot write " << o.output << ": " << *error << "\n";
         return kRefused;
     }
     return kOk;
@@ -252,7 +277,7 @@ int run(int argc, const char* const* argv) {
                          "NAME=VALUE: set one control as typing or a click would (wins over --form)");
     generate->add_option("--form", gen.form_file, "a JSON object of control name -> value");
     generate->add_option("--row", gen.rows, "LIST=JSON_ARRAY: append one row to a line list");
-    std::uint32_t seed = 0;
+    std::string seed;
     CLI::Option* seed_opt = generate->add_option("--seed", seed, "seed of the random source, for repeatable output");
     generate->add_option("--now", gen.now, "the date and time of the press, YYYY-MM-DDTHH:MM:SS");
     generate->add_option("--encoding", gen.encoding, "utf8 (default) or gbk, the bytes the GUI saves")
@@ -263,12 +288,12 @@ int run(int argc, const char* const* argv) {
     std::string escape_text, unescape_text, date_text;
     CLI::App* escape = app.add_subcommand("escape", "RouterOS escapes of TEXT's GBK bytes (--utf8: its UTF-8 bytes)");
     escape->add_flag("--utf8", escape_utf8, "escape the UTF-8 bytes, as a wireless name is");
-    escape->add_option("TEXT", escape_text)->required();
+    escape->add_option("TEXT", escape_text, "the text; one that starts with - is taken as it is")->required();
     CLI::App* unescape = app.add_subcommand("unescape", "the text that RouterOS escapes stand for");
     unescape->add_flag("--utf8", unescape_utf8, "the escaped bytes are UTF-8, not GBK");
-    unescape->add_option("TEXT", unescape_text)->required();
+    unescape->add_option("TEXT", unescape_text, "the text; one that starts with - is taken as it is")->required();
     CLI::App* date = app.add_subcommand("ros-date", "a typed year/month/day as a scheduler start date");
-    date->add_option("TEXT", date_text)->required();
+    date->add_option("TEXT", date_text, "the text; one that starts with - is taken as it is")->required();
 
     std::string isp_key_arg;
     CLI::App* isp_list = app.add_subcommand("isp-list", "print one built-in carrier address list exactly as stored");
@@ -290,8 +315,25 @@ int run(int argc, const char* const* argv) {
             return usage_error(std::string("unknown command ") + argv[1] +
                                " (list, show, generate, escape, unescape, ros-date, isp-list, subnet, subnet-split)");
     }
+    // The text commands take any text, also one that starts with "-": whatever is not one of their own
+    // options is the text, as if it followed "--".
+    std::vector<const char*> args(argv, argv + argc);
+    if (argc > 2) {
+        const std::string_view command = argv[1];
+        if (command == "escape" || command == "unescape" || command == "ros-date") {
+            for (std::size_t i = 2; i < args.size(); ++i) {
+                const std::string_view a = args[i];
+                if (a == "--") break;
+                const bool own = a == "-h" || a == "--help" || (command != "ros-date" && a == "--utf8");
+                if (a.starts_with('-') && !own) {
+                    args.insert(args.begin() + static_cast<std::ptrdiff_t>(i), "--");
+                    break;
+                }
+            }
+        }
+    }
     try {
-        app.parse(argc, argv);
+        app.parse(static_cast<int>(args.size()), args.data());
     } catch (const CLI::CallForHelp& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
@@ -309,23 +351,24 @@ int run(int argc, const char* const* argv) {
     if (app.got_subcommand("subnet")) return cmd_subnet(subnet_text);
     if (app.got_subcommand("subnet-split")) return cmd_subnet_split(split_octet, split_count);
     if (app.got_subcommand("escape")) {
-        write_stdout(ros_escape(bytes_of(escape_text, escape_utf8)) + "\n");
-        return kOk;
+        return print(ros_escape(bytes_of(escape_text, escape_utf8)) + "\n");
     }
     if (app.got_subcommand("unescape")) {
         const std::string bytes =
             ros_unescape(bytes_of(unescape_text, unescape_utf8), unescape_utf8 ? ByteText::utf8 : ByteText::gbk);
-        write_stdout((unescape_utf8 ? bytes : gbk_to_utf8(bytes)) + "\n");
-        return kOk;
+        return print((unescape_utf8 ? bytes : gbk_to_utf8(bytes)) + "\n");
     }
-    write_stdout(ros_date(date_text) + "\n");
-    return kOk;
+    return print(ros_date(date_text) + "\n");
 }
 
 }  // namespace
 }  // namespace vorlix
 
 int main(int raw_argc, char** raw_argv) {
+#ifndef _WIN32
+    // Past a file size limit a write should fail and be reported, not end the program half way.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
 #ifdef _WIN32
     // Scripts go out byte for byte: without this, Windows would turn each LF of a CR LF into CR LF.
     _setmode(_fileno(stdout), _O_BINARY);

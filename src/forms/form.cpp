@@ -1,5 +1,7 @@
 #include "forms/form.hpp"
 
+#include <algorithm>
+
 #include <nlohmann/json.hpp>
 
 #include "forms/control_kind.hpp"
@@ -79,6 +81,39 @@ std::optional<std::string> rows_from_json(const ControlSpec& c, const nlohmann::
     return std::nullopt;
 }
 
+// How deeply arrays and objects nest in a JSON text, counted without parsing it, so that a text nested
+// thousands deep is refused before a parser or a copy of the parsed value recurses through it.
+// Brackets inside strings do not count.
+std::size_t json_depth(std::string_view text) {
+    std::size_t depth = 0, deepest = 0;
+    bool in_string = false, escaped = false;
+    for (const char c : text) {
+        if (in_string) {
+            if (escaped)
+                escaped = false;
+            else if (c == '\\')
+                escaped = true;
+            else if (c == '"')
+                in_string = false;
+        } else if (c == '"') {
+            in_string = true;
+        } else if (c == '[' || c == '{') {
+            deepest = std::max(deepest, ++depth);
+        } else if ((c == ']' || c == '}') && depth > 0) {
+            --depth;
+        }
+    }
+    return deepest;
+}
+
+// A form file is an object of values, the deepest of which is a line list: rows of cells.
+constexpr std::size_t kFormDepth = 3;
+
+std::optional<std::string> too_deep(std::string_view text, std::size_t allowed, std::string_view what) {
+    if (json_depth(text) <= allowed) return std::nullopt;
+    return std::string(what) + " nests arrays or objects deeper than " + std::to_string(allowed) + " levels";
+}
+
 const ControlSpec* input_control(const PageSpec& page, std::string_view name, std::string& error) {
     const ControlSpec* c = page.find(name);
     if (c == nullptr || !is_input(c->kind)) {
@@ -146,7 +181,10 @@ std::string default_of(const ControlSpec& c) {
 
 const FieldValue& Form::get(std::string_view name) const {
     static const FieldValue kEmpty;
-    if (const FieldValue* v = find(name)) return *v;
+    if (const FieldValue* v = find(name)) {
+        if (!reads_.contains(name)) reads_.emplace(name);
+        return *v;
+    }
     unknown_reads_.emplace_back(name);
     return kEmpty;
 }
@@ -199,6 +237,7 @@ std::optional<std::string> set_control(const PageSpec& page, Form& form, std::st
         case ValueForm::number:
             return set_number(form, *c, value);
         case ValueForm::rows: {
+            if (auto e = too_deep(value, kFormDepth - 1, "line list " + c->name)) return e;
             const nlohmann::json j = nlohmann::json::parse(value, nullptr, false);
             if (j.is_discarded()) return "line list " + c->name + ": the value is not valid JSON";
             Rows rows;
@@ -219,6 +258,7 @@ std::optional<std::string> add_row(const PageSpec& page, Form& form, std::string
     const ControlSpec* c = input_control(page, name, error);
     if (c == nullptr) return error;
     if (kind_info(c->kind).value != ValueForm::rows) return "control " + c->name + " is not a line list";
+    if (auto e = too_deep(json_row, kFormDepth - 2, "row for " + c->name)) return e;
     const nlohmann::json j = nlohmann::json::parse(json_row, nullptr, false);
     if (j.is_discarded()) return "row for " + c->name + ": not valid JSON";
     Rows rows;
@@ -228,6 +268,7 @@ std::optional<std::string> add_row(const PageSpec& page, Form& form, std::string
 }
 
 std::optional<std::string> apply_json(const PageSpec& page, Form& form, std::string_view json_text) {
+    if (auto e = too_deep(json_text, kFormDepth, "the form file")) return e;
     const nlohmann::json j = nlohmann::json::parse(json_text, nullptr, false);
     if (j.is_discarded()) return "the form file is not valid JSON";
     if (!j.is_object()) return "the form file must hold a JSON object of control name -> value";

@@ -2,6 +2,7 @@
 // The values of one page's controls, by control name: what a press of a button reads.
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,11 +49,17 @@ public:
     // lacks (a misspelt name). Tests check that it stays empty.
     const std::vector<std::string>& unknown_reads() const { return unknown_reads_; }
 
+    // The controls read since the form was made or forget_reads() was called: what a press used, which
+    // is what its checks look at.
+    const std::set<std::string, std::less<>>& reads() const { return reads_; }
+    void forget_reads() const { reads_.clear(); }
+
 private:
     const FieldValue& get(std::string_view name) const;
 
     std::map<std::string, FieldValue, std::less<>> values_;
     mutable std::vector<std::string> unknown_reads_;
+    mutable std::set<std::string, std::less<>> reads_;
 };
 
 // Sets one control as a user would, from text: an edit or combo takes the text; a drop-down list an

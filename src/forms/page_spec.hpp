@@ -2,6 +2,7 @@
 // The description of one page (or side window) as data: its controls in display order, with the
 // captions, defaults and item lists the user sees. The Qt front end renders it, the command line
 // shows it, and Form::defaults reads the start values from it.
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,21 @@ enum class ControlKind {
     slider,          // a handle moved along a range of whole numbers; its value is its position
 };
 
+// What a typed value must look like for the router to take it. A press checks the fields it reads and
+// warns about a value that does not fit (the script is still written: some users type router variables
+// on purpose). An empty value always fits.
+enum class ValueType {
+    text,            // anything
+    ipv4,            // 192.168.0.1
+    prefix,          // a prefix length 0 to 32
+    ipv4_net,        // an address with its prefix length: 192.168.0.1/24
+    address_range,   // an address, a network (a.b.c.d/len) or a range a.b.c.d-a.b.c.d
+    ports,           // port numbers and ranges: 80 or 8000-8080 or 80,443
+    rate,            // a rate: 512k, 2M, 100000000
+    mac,             // 00:0C:29:12:34:56
+    interface_name,  // a RouterOS interface name
+};
+
 // What a button does to an editor of its window, without a binding of its own.
 enum class EditorCommand {
     none,
@@ -39,6 +55,7 @@ enum class EditorCommand {
 struct ListColumn {
     std::string title;
     int width = 100;
+    ValueType type = ValueType::text;  // what the column's cells hold
 };
 
 struct ControlSpec {
@@ -63,6 +80,12 @@ struct ControlSpec {
     // A button that acts on an editor of its window: what it does, and to which editor.
     EditorCommand command = EditorCommand::none;
     std::string target;
+    // An input's value: what it must look like, its longest length in bytes (0: the bound of its kind,
+    // see forms/checks.hpp) and whether it goes to the router as UTF-8 (a wireless network name) rather
+    // than as GBK, so that characters GBK lacks are welcome.
+    ValueType type = ValueType::text;
+    std::size_t max_bytes = 0;
+    bool any_unicode = false;
 
     // Modifiers, so that a page table reads as a list of calls.
     ControlSpec&& in(std::string_view group_name) && {
@@ -90,6 +113,18 @@ struct ControlSpec {
         tab_set = std::string(set);
         tab = std::move(caption);
         tab_follows = std::string(follows);
+        return std::move(*this);
+    }
+    ControlSpec&& typed(ValueType what) && {
+        type = what;
+        return std::move(*this);
+    }
+    ControlSpec&& at_most(std::size_t bytes) && {
+        max_bytes = bytes;
+        return std::move(*this);
+    }
+    ControlSpec&& unicode() && {
+        any_unicode = true;
         return std::move(*this);
     }
     // A button that saves or copies the text of editor `editor_name`.

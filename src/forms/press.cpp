@@ -1,5 +1,7 @@
 #include "forms/press.hpp"
 
+#include "forms/checks.hpp"
+
 namespace vorlix {
 
 const Binding* PageEntry::binding(std::string_view control) const {
@@ -8,10 +10,41 @@ const Binding* PageEntry::binding(std::string_view control) const {
     return nullptr;
 }
 
+namespace {
+
+Outcome refused(Message m) {
+    Outcome o;
+    o.message = std::move(m);
+    return o;
+}
+
+}  // namespace
+
 Outcome press(const PageEntry& page, const Form& form, std::string_view name, Env& env) {
     const Binding* b = page.binding(name);
     if (b == nullptr || b->run == nullptr) return {};
-    return b->run(form, env);
+    // Only a script is checked: what edits the page itself (a row added, a click) runs as it is.
+    if (b->kind != BindingKind::generate) return b->run(form, env);
+
+    // Lengths first: an overlong value is refused before a generator repeats it on every line.
+    if (auto m = bound_problem(*page.spec, form)) return refused(std::move(*m));
+    form.forget_reads();
+    Outcome o = b->run(form, env);
+    if (!o.script && !o.insertion) return o;
+    if (o.script && o.script->size() > kMaxScriptBytes) return Outcome::from(too_long_script(o.script->size()));
+    if (auto m = gbk_problem(*page.spec, form, form.reads())) return refused(std::move(*m));
+    const std::vector<std::string> problems = type_problems(*page.spec, form, form.reads());
+    if (!problems.empty()) {
+        std::string text = "脚本已生成,但以下输入不像路由器能接受的值,请检查:";
+        for (const std::string& p : problems) text += "\n" + p;
+        if (o.message) {
+            o.message->text += "\n\n" + text;
+            o.message->icon = kIconWarning;
+        } else {
+            o.message = Message{std::move(text), kIconWarning};
+        }
+    }
+    return o;
 }
 
 void apply_updates(Form& form, const std::vector<ControlUpdate>& updates) {

@@ -1,5 +1,7 @@
 #include "script/encoding.hpp"
 
+#include <algorithm>
+
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -137,6 +139,19 @@ std::string gbk_to_utf8(std::string_view gbk) {
 }
 
 #endif
+
+std::optional<std::string> first_non_gbk(std::string_view utf8) {
+    // The whole text at once first: each character GBK lacks becomes one more "?" than the text has.
+    const auto questions = [](std::string_view t) { return std::count(t.begin(), t.end(), '?'); };
+    if (questions(utf8_to_gbk(utf8)) == questions(utf8)) return std::nullopt;
+    while (!utf8.empty()) {
+        const std::size_t n = std::max<std::size_t>(1, utf8_sequence_length(utf8));
+        const std::string_view c = utf8.substr(0, n);
+        if (c != "?" && utf8_to_gbk(c) == "?") return std::string(c);
+        utf8.remove_prefix(std::min(n, utf8.size()));
+    }
+    return std::nullopt;
+}
 
 bool is_valid_utf8(std::string_view bytes) {
     while (!bytes.empty()) {

@@ -1,6 +1,7 @@
 #pragma once
 // Text inside the program is UTF-8. GBK (code page 936) exists only at the edges: saved and opened
 // files, and the bytes that RouterOS stores for escaped comments.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,10 @@ namespace vorlix {
 // UTF-8, become "?", as the system's own conversion does.
 // Example: utf8_to_gbk("中文") == "\xD6\xD0\xCE\xC4"
 std::string utf8_to_gbk(std::string_view utf8);
+
+// The first character of a UTF-8 text that GBK cannot hold (an emoji, a rare character), or nothing.
+// Example: first_non_gbk("中文😀x") == "😀", first_non_gbk("中文") == std::nullopt
+std::optional<std::string> first_non_gbk(std::string_view utf8);
 
 // The UTF-8 text of GBK bytes. A byte sequence that is not GBK becomes U+FFFD.
 // Example: gbk_to_utf8("\xD6\xD0\xCE\xC4") == "中文"

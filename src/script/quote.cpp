@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "script/encoding.hpp"
 #include "script/ros_escape.hpp"
 
 namespace vorlix {
@@ -38,10 +39,16 @@ std::string quote_text(std::string_view text) {
 }
 
 std::string escape_value(std::string_view text) {
+    // The router stores GBK; writing a Chinese character as the escapes of its GBK bytes keeps the
+    // script plain ASCII, and keeps a GBK trail byte 0x5C from reading as a backslash.
+    const bool ascii =
+        std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    const std::string gbk = ascii ? std::string() : utf8_to_gbk(text);
+    const std::string_view bytes = ascii ? text : std::string_view(gbk);
     std::string out;
-    out.reserve(text.size() + 8);
-    for (const char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
+    out.reserve(bytes.size() + 8);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
         switch (c) {
             case '\\':
                 out += "\\\\";
@@ -65,10 +72,14 @@ std::string escape_value(std::string_view text) {
                 out += "\\t";
                 break;
             default:
-                if (c < 0x20 || c == 0x7F) {
+                if (c >= 0x81 && i + 1 < bytes.size()) {
+                    // A double-byte character: both bytes, whatever the second one is.
+                    out += hex_escape(c);
+                    out += hex_escape(static_cast<unsigned char>(bytes[++i]));
+                } else if (c < 0x20 || c >= 0x7F) {
                     out += hex_escape(c);
                 } else {
-                    out += ch;
+                    out += static_cast<char>(c);
                 }
         }
     }

@@ -16,9 +16,10 @@ namespace vorlix {
 std::string quote_text(std::string_view text);
 
 // The text escaped for the inside of a RouterOS double-quoted string, without the quotes:
-// `\ " $ ?` become `\\ \" \$ \?`, CR, LF and TAB become `\r \n \t`, other control bytes `\XX`.
-// Bytes from 0x80 up are kept (they are the characters of a Chinese text).
-// Example: escape_value("pa$word") == "pa\\$word"
+// `\ " $ ?` become `\\ \" \$ \?`, CR, LF and TAB become `\r \n \t`, other control bytes `\XX`, and
+// every character beyond ASCII the `\XX` escapes of its GBK bytes (the encoding the router stores), so
+// the script is plain ASCII and reads the same saved as UTF-8 or as GBK.
+// Example: escape_value("pa$word") == "pa\\$word", escape_value("中") == "\\D6\\D0"
 std::string escape_value(std::string_view text);
 
 // A typed value wrapped in double quotes, escaped as escape_value does.

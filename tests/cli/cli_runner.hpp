@@ -29,15 +29,18 @@ inline std::string shell_quote(const std::string& s) {
     return out + "'";
 }
 
-// vorlix-cli ARGS..., with VORLIX_DATA_DIR set to `data_dir` when one is given.
-inline CliRun cli(std::initializer_list<std::string> args, const std::filesystem::path& data_dir = {}) {
+// vorlix-cli ARGS..., with VORLIX_DATA_DIR set to `data_dir` when one is given. `shell_before` runs in the
+// same shell first (a ulimit), `shell_after` follows the command (a redirection of its output).
+inline CliRun cli(std::initializer_list<std::string> args, const std::filesystem::path& data_dir = {},
+                  const std::string& shell_before = {}, const std::string& shell_after = {}) {
     const auto dir = std::filesystem::temp_directory_path() / ("vorlix-cli-run-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
-    std::string cmd;
-    if (!data_dir.empty()) cmd = "VORLIX_DATA_DIR=" + shell_quote(data_dir.string()) + " ";
+    std::string cmd = shell_before.empty() ? std::string() : shell_before + "; ";
+    if (!data_dir.empty()) cmd += "VORLIX_DATA_DIR=" + shell_quote(data_dir.string()) + " ";
     cmd += shell_quote(VORLIX_CLI_PATH);
     for (const std::string& a : args) cmd += " " + shell_quote(a);
     cmd += " 2>" + shell_quote((dir / "err").string());
+    if (!shell_after.empty()) cmd += " " + shell_after;
     CliRun r;
     FILE* p = ::popen(cmd.c_str(), "r");
     std::array<char, 4096> buf{};

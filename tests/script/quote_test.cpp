@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "script/encoding.hpp"
+#include "script/ros_escape.hpp"
+#include "script/text.hpp"
+
 namespace vorlix {
 namespace {
 
@@ -20,7 +26,7 @@ TEST(QuoteValue, OrdinaryValuesStayAsTyped) {
         {"default user", "MAVEK", "\"MAVEK\""},
         {"address with prefix", "0.0.0.0/0", "\"0.0.0.0/0\""},
         {"interval with a blank", "1d 00:00:00", "\"1d 00:00:00\""},
-        {"Chinese is kept", "中文", "\"中文\""},
+        {"Chinese as the escapes of its GBK bytes", "中文", "\"\\D6\\D0\\CE\\C4\""},
         {"empty", "", "\"\""},
     };
     for (const Case& c : cases) {
@@ -49,6 +55,21 @@ TEST(QuoteValue, EscapesWhatRouterOsReadsSpecially) {
     }
 }
 
+// Some GBK characters end in the byte 0x5C, a backslash: written raw into a GBK script, the router
+// would read it as the start of an escape and misread the rest. Every character beyond ASCII is written
+// as the escapes of its GBK bytes, so the script is plain ASCII and the router gets those bytes back.
+TEST(QuoteValue, NonAsciiBecomesTheEscapesOfItsGbkBytes) {
+    const std::string_view texts[] = {"誠", "運", "錦", "誠實", "a誠$b", "中文", "€", "值班账号"};
+    for (const std::string_view t : texts) {
+        SCOPED_TRACE(t);
+        const std::string escaped = escape_value(t);
+        EXPECT_TRUE(std::all_of(escaped.begin(), escaped.end(), [](char c) { return c > 0 && c < 0x7F; })) << escaped;
+        // Undoing the hex escapes (and the \$ of the ASCII part) gives the GBK bytes.
+        EXPECT_EQ(replace_all(ros_unescape(escaped), "\\$", "$"), utf8_to_gbk(t));
+    }
+    EXPECT_EQ(escape_value("誠"), "\\D5\\5C");
+}
+
 TEST(BareValue, QuotesOnlyWhatABareWordCannotHold) {
     const Case cases[] = {
         {"interface", "ether1", "ether1"},
@@ -62,7 +83,7 @@ TEST(BareValue, QuotesOnlyWhatABareWordCannotHold) {
         {"equals sign", "a=b", "\"a=b\""},
         {"dollar", "$x", "\"\\$x\""},
         {"brackets start a command", "[x]", "\"[x]\""},
-        {"Chinese", "外网", "\"外网\""},
+        {"Chinese is quoted and escaped", "外网", "\"\\CD\\E2\\CD\\F8\""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.why);

@@ -1,11 +1,5 @@
 #include "generators/pppoe/PppoeAccounts.hpp"
 
-#ifndef _WIN32
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -13,7 +7,9 @@
 #include <fstream>
 #include <optional>
 
+#include "forms/checks.hpp"
 #include "script/encoding.hpp"
+#include "script/files.hpp"
 #include "script/quote.hpp"
 #include "script/text.hpp"
 
@@ -86,11 +82,14 @@ const PageSpec& pppoe_accounts_page_spec() {
         .caption = "添加PPPoE账号(批量)",
         .controls = {
             group_box(name::single, "添加PPPOE帐号"),
-            edit(name::profile1, "策略配置(与服务器设置时的模板标识一致):", "pppoe_profile").in(name::single),
-            edit(name::user, "用户名:", "MAVEK").in(name::single),
-            edit(name::password, "密码:", "mavek2015").in(name::single),
+            edit(name::profile1, "策略配置(与服务器设置时的模板标识一致):", "pppoe_profile")
+                .at_most(64)
+                .in(name::single),
+            edit(name::user, "用户名:", "MAVEK").at_most(64).in(name::single),
+            edit(name::password, "密码:", "mavek2015").at_most(64).in(name::single),
             check_box(name::bind_mac, "绑定MAC:", false).in(name::single),
             edit(name::mac, "", "00:00:00:00:00:00")
+                .typed(ValueType::mac)
                 .in(name::single)
                 .beside()
                 .hinted("(只允许帐号在这个MAC地址上连接)"),
@@ -98,10 +97,16 @@ const PageSpec& pppoe_accounts_page_spec() {
 
             group_box(name::batch, "批量添加PPPOE帐号"),
             check_box(name::use_prefix, "帐号前是否指定前缀", true).in(name::batch),
-            edit(name::prefix, "", "MAVEK").in(name::batch).beside(),
+            edit(name::prefix, "", "MAVEK").at_most(64).in(name::batch).beside(),
             check_box(name::use_suffix, "帐号后是否指定后缀", true).in(name::batch),
-            edit(name::suffix, "", "@mavek").in(name::batch).beside().hinted("(如生成的帐号为:MAVEKXXX@mavek)"),
-            edit(name::profile2, "策略配置(与服务器设置时的策略模板一致):", "pppoe_profile").in(name::batch),
+            edit(name::suffix, "", "@mavek")
+                .at_most(64)
+                .in(name::batch)
+                .beside()
+                .hinted("(如生成的帐号为:MAVEKXXX@mavek)"),
+            edit(name::profile2, "策略配置(与服务器设置时的策略模板一致):", "pppoe_profile")
+                .at_most(64)
+                .in(name::batch),
             edit(name::name_length, "随机账号长度:", "8").in(name::batch).hinted("(这里不包括前缀及后缀的长度)"),
             edit(name::password_length, "随机密码长度:", "6").in(name::batch),
             check_box(name::name_digits, "帐号中随机添加数字", true).in(name::batch),
@@ -164,6 +169,8 @@ Result generate_pppoe_batch(const PppoeBatchFields& f, RandomSource& random, std
     const auto password_chars = static_cast<std::size_t>(std::max(0LL, own_password ? password_length : name_length));
     const std::size_t line_size = head.size() + name_chars + suffix.size() + 12 + password_chars + tail.size() + 2;
     std::string script;
+    if (line_size * static_cast<std::size_t>(count) > kMaxScriptBytes)
+        return too_long_script(line_size * static_cast<std::size_t>(count));
     script.reserve(line_size * static_cast<std::size_t>(count));
     if (list != nullptr)
         list->reserve(list->size() + (plain_prefix.size() + name_chars + plain_suffix.size() + password_chars + 3) *
@@ -204,46 +211,6 @@ std::string account_log_path(std::string_view data_dir, const DateTime& now) {
 }
 
 namespace {
-
-// Appends bytes to a file that only its owner may read, creating it (and its folder) when needed.
-// Returns what went wrong, or nothing.
-#ifdef _WIN32
-// The data directory lies in the user's own profile, which Windows keeps private to the user.
-std::optional<std::string> append_private(const std::string& path, std::string_view bytes) {
-    const std::filesystem::path file = std::filesystem::u8path(path);  // the path is UTF-8, not ANSI
-    std::error_code ec;
-    std::filesystem::create_directories(file.parent_path(), ec);
-    if (ec) return ec.message();
-    std::ofstream out(file, std::ios::binary | std::ios::app);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) return std::string("写入失败");
-    return std::nullopt;
-}
-#else
-std::optional<std::string> append_private(const std::string& path, std::string_view bytes) {
-    std::error_code ec;
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
-    if (ec) return ec.message();
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (fd < 0) return std::string(std::strerror(errno));
-    // A file that someone made readable by others before holds passwords from now on.
-    std::optional<std::string> error;
-    if (::fchmod(fd, 0600) != 0) error = std::strerror(errno);
-    while (!error && !bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            error = std::strerror(n < 0 ? errno : EIO);
-            break;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    if (::close(fd) != 0 && !error) error = std::strerror(errno);
-    return error;
-}
-
-#endif
 
 RandomTextRule rule_of(const Form& form, std::string_view digits, std::string_view letters,
                        std::string_view letter_case) {

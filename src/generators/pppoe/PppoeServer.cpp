@@ -52,25 +52,29 @@ const PageSpec& pppoe_server_page_spec() {
             .caption = "PPPoE服务器设置",
             .controls = {
                 group_box(name::group, "PPPOE服务器架设"),
-                edit(name::service, "PPPoE服务名称:", "PPPoE_Server").in(name::group),
+                edit(name::service, "PPPoE服务名称:", "PPPoE_Server").at_most(64).in(name::group),
                 editable_combo(name::interface, "(多个服务器请勿重复)  拨号网卡接口:", ether_items(12), "ether1")
+                    .typed(ValueType::interface_name)
                     .in(name::group)
                     .hinted("(设置PPPOE通过拨号服务器的网卡)"),
-                edit(name::pool_name, "PPPoE服务器IP地址池名称:", "pppoe_pool").in(name::group),
+                edit(name::pool_name, "PPPoE服务器IP地址池名称:", "pppoe_pool").at_most(64).in(name::group),
                 edit(name::pool_range, "IP地址池:", "10.10.10.2-10.10.10.254")
+                    .typed(ValueType::address_range)
                     .in(name::group)
                     .hinted("设置连接此PPPOE服务器的客户端IP地址池(此IP地址池建议不要与局域网IP段一致)"),
                 edit(name::gateway, "PPPoE网关:", "10.10.10.1")
                     .in(name::group)
                     .hinted("既PPPoE客户端获取IP时的网关地址,也可以设置为IP地址池的名称,既IP和网关加减1"),
-                edit(name::dns1, "首选 DNS:", "218.85.152.99").in(name::group),
-                edit(name::dns2, "备用 DNS:", "218.85.157.99").in(name::group),
+                edit(name::dns1, "首选 DNS:", "218.85.152.99").typed(ValueType::ipv4).in(name::group),
+                edit(name::dns2, "备用 DNS:", "218.85.157.99").typed(ValueType::ipv4).in(name::group),
                 edit(name::profile, "策略模板:", "pppoe_profile")
+                    .at_most(64)
                     .in(name::group)
                     .hinted("设置多个PPPOE服务时标识不能重复,否者请保持默认"),
                 check_box(name::rate_limit, "PPPoE客户端限速     上传:", false).in(name::group),
-                editable_combo(name::upload, "", rate_items(), "1M").in(name::group).beside(),
+                editable_combo(name::upload, "", rate_items(), "1M").typed(ValueType::rate).in(name::group).beside(),
                 editable_combo(name::download, "bits/s   下载:", rate_items(), "1M")
+                    .typed(ValueType::rate)
                     .in(name::group)
                     .beside()
                     .hinted("bits/s"),

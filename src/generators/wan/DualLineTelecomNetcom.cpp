@@ -39,25 +39,37 @@ const PageSpec& dual_line_page_spec() {
         .caption = "双线固定IP电信网通",
         .controls = {
             group_box(name::group, "电信网通双线固定IP上网安装设置脚本"),
-            editable_combo(name::lan, "内网网卡:", ether_items(12), "ether4").in(name::group),
-            edit(name::lan_gateway, "内网网关:", "192.168.0.254").in(name::group),
-            edit(name::lan_gateway_mask, "/", "24").in(name::group).beside().hinted("(这里设置您将要作为内网网关的IP)"),
-            edit(name::lan_network, "内网网段:", "192.168.0.0").in(name::group),
-            edit(name::lan_network_mask, "/", "24").in(name::group).beside().hinted("(设置局域网内网网段)"),
+            editable_combo(name::lan, "内网网卡:", ether_items(12), "ether4")
+                .typed(ValueType::interface_name)
+                .in(name::group),
+            edit(name::lan_gateway, "内网网关:", "192.168.0.254").typed(ValueType::ipv4).in(name::group),
+            edit(name::lan_gateway_mask, "/", "24")
+                .typed(ValueType::prefix)
+                .in(name::group)
+                .beside()
+                .hinted("(这里设置您将要作为内网网关的IP)"),
+            edit(name::lan_network, "内网网段:", "192.168.0.0").typed(ValueType::ipv4).in(name::group),
+            edit(name::lan_network_mask, "/", "24")
+                .typed(ValueType::prefix)
+                .in(name::group)
+                .beside()
+                .hinted("(设置局域网内网网段)"),
             editable_combo(name::telecom_wan, "接电信网卡:", ether_items(12), "ether1")
+                .typed(ValueType::interface_name)
                 .in(name::group)
                 .hinted("(如果不熟悉此项请保持默认,作为电信外网网卡)"),
-            edit(name::telecom_address, "电信外网IP:", "218.85.167.150").in(name::group),
-            edit(name::telecom_mask, "/", "29").in(name::group).beside(),
-            edit(name::telecom_gateway, "电信外网网关:", "218.85.167.145").in(name::group),
-            edit(name::telecom_dns, "电信DNS:", "218.85.152.99").in(name::group),
+            edit(name::telecom_address, "电信外网IP:", "218.85.167.150").typed(ValueType::ipv4).in(name::group),
+            edit(name::telecom_mask, "/", "29").typed(ValueType::prefix).in(name::group).beside(),
+            edit(name::telecom_gateway, "电信外网网关:", "218.85.167.145").typed(ValueType::ipv4).in(name::group),
+            edit(name::telecom_dns, "电信DNS:", "218.85.152.99").typed(ValueType::ipv4).in(name::group),
             editable_combo(name::netcom_wan, "接网通网卡:", ether_items(12), "ether2")
+                .typed(ValueType::interface_name)
                 .in(name::group)
                 .hinted("(如果不熟悉此项请保持默认,作为网通外网网卡)"),
-            edit(name::netcom_address, "网通外网IP:", "210.13.218.83").in(name::group),
-            edit(name::netcom_mask, "/", "29").in(name::group).beside(),
-            edit(name::netcom_gateway, "网通外网网关:", "210.13.218.81").in(name::group),
-            edit(name::netcom_dns, "网通DNS:", "218.104.128.106").in(name::group),
+            edit(name::netcom_address, "网通外网IP:", "210.13.218.83").typed(ValueType::ipv4).in(name::group),
+            edit(name::netcom_mask, "/", "29").typed(ValueType::prefix).in(name::group).beside(),
+            edit(name::netcom_gateway, "网通外网网关:", "210.13.218.81").typed(ValueType::ipv4).in(name::group),
+            edit(name::netcom_dns, "网通DNS:", "218.104.128.106").typed(ValueType::ipv4).in(name::group),
             edit(name::mss, "TCP MSS值:", "1440").in(name::group),
             radio_button(name::telecom_primary, "电信为主网通为辅", true).in(name::group),
             radio_button(name::netcom_primary, "网通为主电信为辅", false).in(name::group).beside(),

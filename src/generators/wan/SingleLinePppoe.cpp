@@ -33,25 +33,30 @@ const PageSpec& single_line_pppoe_page_spec() {
         .caption = "单线PPPoE拨号",
         .controls = {
             group_box(name::group, "单线PPPoE拨号上网安装设置脚本"),
-            editable_combo(name::lan, "内网网卡:", ether_items(8), "ether2").in(name::group),
+            editable_combo(name::lan, "内网网卡:", ether_items(8), "ether2")
+                .typed(ValueType::interface_name)
+                .in(name::group),
             edit(name::lan_gateway, "内网网关:", "192.168.0.254")
+                .typed(ValueType::ipv4)
                 .in(name::group)
                 .hinted("(这里设置您将要作为内网网关的IP)"),
-            edit(name::lan_gateway_mask, "/", "24").in(name::group).beside(),
+            edit(name::lan_gateway_mask, "/", "24").typed(ValueType::prefix).in(name::group).beside(),
             edit(name::lan_comment, "备注:", "default gateway").in(name::group).hinted("(支持中文)"),
             edit(name::lan_network, "内网网段:", "192.168.0.0")
+                .typed(ValueType::ipv4)
                 .in(name::group)
                 .hinted("(设置局域网内网网段,用于masquerade自动IP伪装)"),
-            edit(name::lan_network_mask, "/", "24").in(name::group).beside(),
-            edit(name::dial_name, "拨号标志(名称):", "pppoe-out1").in(name::group),
+            edit(name::lan_network_mask, "/", "24").typed(ValueType::prefix).in(name::group).beside(),
+            edit(name::dial_name, "拨号标志(名称):", "pppoe-out1").typed(ValueType::interface_name).in(name::group),
             editable_combo(name::wan, "用于拨号的网卡接口:", ether_items(8), "ether1")
+                .typed(ValueType::interface_name)
                 .in(name::group)
                 .hinted("(这里不能和第一步的内网网卡一致,否则会出错)"),
-            edit(name::user, "PPPoE账号:", "059112345678").in(name::group),
-            edit(name::password, "PPPoE密码:", "123456").in(name::group),
+            edit(name::user, "PPPoE账号:", "059112345678").at_most(64).in(name::group),
+            edit(name::password, "PPPoE密码:", "123456").at_most(64).in(name::group),
             label(name::user_hint, "(办理宽带时,运营商给你的宽带账号和密码,若不知,请咨询运营商)").in(name::group),
-            edit(name::dns1, "首选 DNS:", "218.85.152.99").in(name::group),
-            edit(name::dns2, "备用 DNS:", "218.85.157.99").in(name::group),
+            edit(name::dns1, "首选 DNS:", "218.85.152.99").typed(ValueType::ipv4).in(name::group),
+            edit(name::dns2, "备用 DNS:", "218.85.157.99").typed(ValueType::ipv4).in(name::group),
             edit(name::mss, "TCP MSS值:", "1440").in(name::group),
             button(name::generate, "5.X/6.X系列脚本生成").in(name::group),
         }};

@@ -36,25 +36,30 @@ const PageSpec& single_line_static_page_spec() {
         .tree = "单线固定IP(企业)",
         .controls = {
             group_box(name::group, "单线固定IP上网安装设置脚本"),
-            editable_combo(name::lan, "内网网卡:", ether_items(8), "ether2").in(name::group),
+            editable_combo(name::lan, "内网网卡:", ether_items(8), "ether2")
+                .typed(ValueType::interface_name)
+                .in(name::group),
             edit(name::lan_gateway, "内网网关:", "192.168.0.254")
+                .typed(ValueType::ipv4)
                 .in(name::group)
                 .hinted("(这里设置您将要作为内网网关的IP)"),
-            edit(name::lan_gateway_mask, "/", "24").in(name::group).beside(),
+            edit(name::lan_gateway_mask, "/", "24").typed(ValueType::prefix).in(name::group).beside(),
             edit(name::lan_comment, "备注:", "default gateway").in(name::group).hinted("(支持中文)"),
             editable_combo(name::wan, "外网网卡:", ether_items(8), "ether1")
+                .typed(ValueType::interface_name)
                 .in(name::group)
                 .hinted("(这里不能和第一步的内网网卡一致,否则会出错,既选择连接外网的网卡)"),
             edit(name::wan_address, "外网 I P:", "218.85.141.122")
+                .typed(ValueType::ipv4)
                 .in(name::group)
                 .hinted("(宽带运营商给您提供可用的外网IP地址)"),
-            edit(name::wan_mask, "/", "29").in(name::group).beside(),
+            edit(name::wan_mask, "/", "29").typed(ValueType::prefix).in(name::group).beside(),
             edit(name::wan_comment, "备注:", "Wan Ip").in(name::group).hinted("(支持中文)"),
-            edit(name::wan_gateway, "外网网关IP:", "218.85.141.121").in(name::group),
-            edit(name::lan_network, "内网网段:", "192.168.0.0").in(name::group),
-            edit(name::lan_network_mask, "/", "24").in(name::group).beside(),
-            edit(name::dns1, "首选 DNS:", "218.85.152.99").in(name::group),
-            edit(name::dns2, "备用 DNS:", "218.85.157.99").in(name::group),
+            edit(name::wan_gateway, "外网网关IP:", "218.85.141.121").typed(ValueType::ipv4).in(name::group),
+            edit(name::lan_network, "内网网段:", "192.168.0.0").typed(ValueType::ipv4).in(name::group),
+            edit(name::lan_network_mask, "/", "24").typed(ValueType::prefix).in(name::group).beside(),
+            edit(name::dns1, "首选 DNS:", "218.85.152.99").typed(ValueType::ipv4).in(name::group),
+            edit(name::dns2, "备用 DNS:", "218.85.157.99").typed(ValueType::ipv4).in(name::group),
             edit(name::mss, "TCP MSS值:", "1440").in(name::group),
             button(name::generate, "5.X/6.X系列脚本生成").in(name::group),
         }};

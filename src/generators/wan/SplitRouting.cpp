@@ -122,13 +122,18 @@ LineListSpec list_of(const SplitNames& n, std::vector<LineKey> keys, bool addres
 void add_settings(std::vector<ControlSpec>& out, const SplitNames& n, const std::string& caption) {
     const std::string_view g = n.settings;
     out.push_back(group_box(g, caption));
-    out.push_back(editable_combo(n.lan, "内网网卡:", ether_items(12), "ether1").in(g));
-    out.push_back(edit(n.lan_address, "内网网关:", "192.168.0.254").in(g));
-    out.push_back(edit(n.lan_prefix, "/", "24").in(g).beside().hinted("(这里设置您将要作为内网网关的IP)"));
-    out.push_back(edit(n.network, "内网网段:", "192.168.0.0").in(g));
-    out.push_back(edit(n.network_prefix, "/", "24").in(g).beside().hinted("(设置局域网内网网段)"));
-    out.push_back(edit(n.dns1, "首选 DNS:", "218.85.152.99").in(g));
-    out.push_back(edit(n.dns2, "备用 DNS:", "218.85.157.99").in(g));
+    out.push_back(editable_combo(n.lan, "内网网卡:", ether_items(12), "ether1").typed(ValueType::interface_name).in(g));
+    out.push_back(edit(n.lan_address, "内网网关:", "192.168.0.254").typed(ValueType::ipv4).in(g));
+    out.push_back(edit(n.lan_prefix, "/", "24")
+                      .typed(ValueType::prefix)
+                      .in(g)
+                      .beside()
+                      .hinted("(这里设置您将要作为内网网关的IP)"));
+    out.push_back(edit(n.network, "内网网段:", "192.168.0.0").typed(ValueType::ipv4).in(g));
+    out.push_back(
+        edit(n.network_prefix, "/", "24").typed(ValueType::prefix).in(g).beside().hinted("(设置局域网内网网段)"));
+    out.push_back(edit(n.dns1, "首选 DNS:", "218.85.152.99").typed(ValueType::ipv4).in(g));
+    out.push_back(edit(n.dns2, "备用 DNS:", "218.85.157.99").typed(ValueType::ipv4).in(g));
     out.push_back(edit(n.mss, "TCP MSS值:", "1440").in(g));
     out.push_back(button(n.generate, "5.X/6.X系列脚本生成").in(g));
 }
@@ -173,14 +178,18 @@ const PageSpec& fixed_split_page_spec() {
         auto& c = page.controls;
         add_settings(c, n, "多线固定IP分流均衡安装设置脚本");
         c.push_back(group_box(n.lines, "当前配置列表"));
-        c.push_back(edit(in[0], "IP地址:", "218.85.167.150").in(n.lines));
-        c.push_back(edit(in[1], "/", "24").in(n.lines).beside());
-        c.push_back(edit(in[2], "网关地址:", "218.85.167.1").in(n.lines));
-        c.push_back(editable_combo(in[3], "外网网卡:", ether_items(12), "ether2").in(n.lines));
-        c.push_back(edit(in[4], "分流IP段:", "192.168.0.1-192.168.0.100").in(n.lines));
-        add_list_buttons(c, n);
+        c.push_back(edit(in[0], "IP地址:", "218.85.167.150").typed(ValueType::ipv4).in(n.lines));
+        c.push_back(edit(in[1], "/", "24").typed(ValueType::prefix).in(n.lines).beside());
+        c.push_back(edit(in[2], "网关地址:", "218.85.167.1").typed(ValueType::ipv4).in(n.lines));
         c.push_back(
-            line_list(n.list, {{"IP地址", 120}, {"网关地址", 110}, {"外网网卡", 60}, {"分流IP段", 200}}).in(n.lines));
+            editable_combo(in[3], "外网网卡:", ether_items(12), "ether2").typed(ValueType::interface_name).in(n.lines));
+        c.push_back(edit(in[4], "分流IP段:", "192.168.0.1-192.168.0.100").typed(ValueType::address_range).in(n.lines));
+        add_list_buttons(c, n);
+        c.push_back(line_list(n.list, {{"IP地址", 120, ValueType::ipv4_net},
+                                       {"网关地址", 110, ValueType::ipv4},
+                                       {"外网网卡", 60, ValueType::interface_name},
+                                       {"分流IP段", 200, ValueType::address_range}})
+                        .in(n.lines));
         return page;
     }();
     return kPage;
@@ -194,13 +203,17 @@ const PageSpec& pppoe_split_page_spec() {
         auto& c = page.controls;
         add_settings(c, n, "多线PPPoE分流安装设置脚本");
         c.push_back(group_box(n.lines, "当前配置列表"));
-        c.push_back(edit(in[0], "宽带账号:", "adsl0001").in(n.lines));
-        c.push_back(edit(in[1], "宽带密码:", "123456").in(n.lines));
-        c.push_back(editable_combo(in[2], "外网网卡:", ether_items(12), "ether2").in(n.lines));
-        c.push_back(edit(in[3], "分流IP段:", "192.168.0.1-192.168.0.100").in(n.lines));
-        add_list_buttons(c, n);
+        c.push_back(edit(in[0], "宽带账号:", "adsl0001").at_most(64).in(n.lines));
+        c.push_back(edit(in[1], "宽带密码:", "123456").at_most(64).in(n.lines));
         c.push_back(
-            line_list(n.list, {{"宽带账号", 120}, {"宽带密码", 110}, {"外网网卡", 60}, {"分流IP段", 200}}).in(n.lines));
+            editable_combo(in[2], "外网网卡:", ether_items(12), "ether2").typed(ValueType::interface_name).in(n.lines));
+        c.push_back(edit(in[3], "分流IP段:", "192.168.0.1-192.168.0.100").typed(ValueType::address_range).in(n.lines));
+        add_list_buttons(c, n);
+        c.push_back(line_list(n.list, {{"宽带账号", 120},
+                                       {"宽带密码", 110},
+                                       {"外网网卡", 60, ValueType::interface_name},
+                                       {"分流IP段", 200, ValueType::address_range}})
+                        .in(n.lines));
         return page;
     }();
     return kPage;

@@ -32,8 +32,8 @@ const PageSpec& vlan_pppoe_page_spec() {
         .tree = "VLAN多线PPPoE拨号",
         .controls = {
             group_box(name::lines, "当前配置PPPoE账号"),
-            edit(name::account, "宽带账号:", "adsl0001").in(name::lines),
-            edit(name::password, "宽带密码:", "123456").in(name::lines),
+            edit(name::account, "宽带账号:", "adsl0001").at_most(64).in(name::lines),
+            edit(name::password, "宽带密码:", "123456").at_most(64).in(name::lines),
             edit(name::vlan_id, "VLAN  ID:", "1").in(name::lines),
             button(name::add, "添加账号").in(name::lines),
             button(name::modify, "修改账号").in(name::lines).beside(),

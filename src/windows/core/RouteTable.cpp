@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "forms/checks.hpp"
 #include "script/quote.hpp"
 
 namespace vorlix {
@@ -100,7 +101,8 @@ const PageSpec& route_table_window_spec() {
             group_box(name::route_page, "ip-route").in(name::form).on_tab(name::tabs, "route", name::route_mode));
         c.push_back(label(name::route_note, kNote).in(name::route_page));
         c.push_back(edit(name::route_dst, "Dst.Address:", kFromList).in(name::route_page).off());
-        c.push_back(edit(name::gateway, "Gateway:", "").in(name::route_page).hinted("* 网关地址"));
+        c.push_back(
+            edit(name::gateway, "Gateway:", "").typed(ValueType::ipv4).in(name::route_page).hinted("* 网关地址"));
         c.push_back(editable_combo(name::check_gateway, "Check Gateway:", {"arp", "ping"}, "").in(name::route_page));
         c.push_back(drop_down(name::type, "Type:", {"blackhole", "prohibit", "unicast", "unreachable"}, 2)
                         .in(name::route_page));
@@ -108,16 +110,16 @@ const PageSpec& route_table_window_spec() {
         c.push_back(edit(name::scope, "Scope:", std::string(kDefaultScope)).in(name::route_page).hinted("*"));
         c.push_back(edit(name::target_scope, "Target Scope:", "").in(name::route_page));
         c.push_back(edit(name::routing_mark, "Routing Mark:", "").in(name::route_page));
-        c.push_back(edit(name::pref_src, "Pref. Source:", "").in(name::route_page));
+        c.push_back(edit(name::pref_src, "Pref. Source:", "").typed(ValueType::ipv4).in(name::route_page));
         c.push_back(button(name::route_generate, "带参数生成").in(name::route_page));
 
         c.push_back(
             group_box(name::rule_page, "ip-route-rule").in(name::form).on_tab(name::tabs, "rule", name::rule_mode));
         c.push_back(label(name::rule_note, kNote).in(name::rule_page));
-        c.push_back(edit(name::rule_src, "Src.Address:", "").in(name::rule_page));
+        c.push_back(edit(name::rule_src, "Src.Address:", "").typed(ValueType::address_range).in(name::rule_page));
         c.push_back(edit(name::rule_dst, "Dst.Address:", kFromList).in(name::rule_page).off());
         c.push_back(edit(name::rule_routing_mark, "Routing Mark:", "").in(name::rule_page));
-        c.push_back(edit(name::rule_interface, "Interface:", "").in(name::rule_page));
+        c.push_back(edit(name::rule_interface, "Interface:", "").typed(ValueType::interface_name).in(name::rule_page));
         c.push_back(
             drop_down(name::rule_action, "Action:", {"drop", "lookup", "lookup only in table", "unreachable"}, 1)
                 .in(name::rule_page));
@@ -186,7 +188,9 @@ Result generate_route_table(const RouteTableFields& f) {
     }
     const std::vector<std::string_view> entries = isp_list_entries(f.list);
     std::string text = header;
-    text.reserve(header.size() + entries.size() * (head.size() + tail.size() + 22));
+    const std::size_t size = header.size() + entries.size() * (head.size() + tail.size() + 22);
+    if (size > kMaxScriptBytes) return too_long_script(size);
+    text.reserve(size);
     for (const std::string_view entry : entries) text.append("\r\n").append(head).append(entry).append(tail);
     return Result::ok(std::move(text));
 }

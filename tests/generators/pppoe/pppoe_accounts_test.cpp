@@ -227,8 +227,8 @@ TEST_F(AutoSave, AppendsTheAccountsToADatedFileOnlyTheUserCanRead) {
     const Outcome first = press("按钮_22生成2", sets, random, dir_.string());
     EXPECT_FALSE(first.message);
     EXPECT_EQ(first.script,
-              "/ppp secret add name=\"用户12@mavek\" password=\"3\" service=pppoe profile=pppoe_profile\r\n"
-              "/ppp secret add name=\"用户45@mavek\" password=\"6\" service=pppoe profile=pppoe_profile");
+              "/ppp secret add name=\"\\D3\\C3\\BB\\A712@mavek\" password=\"3\" service=pppoe profile=pppoe_profile\r\n"
+              "/ppp secret add name=\"\\D3\\C3\\BB\\A745@mavek\" password=\"6\" service=pppoe profile=pppoe_profile");
     const std::filesystem::path file = dir_ / "log" / "pppoe_20160305.txt";
     EXPECT_EQ(account_log_path(dir_.string(), {2016, 3, 5, 7, 8, 9}), file.string());
     const std::string day_one =

@@ -62,7 +62,8 @@ TEST(PppoeServer, NamesUsedTwiceAreQuotedTheSameInBothPlaces) {
               "/ppp profile add name=\"p\\$1\" local-address=10.10.10.1 remote-address=\"pool \\\"1\\\"\" use-ipv6=no "
               "use-mpls=default use-compression=default use-vj-compression=default use-encryption=default "
               "only-one=default change-tcp-mss=default dns-server=218.85.152.99,218.85.157.99\r\n"
-              "/interface pppoe-server server add service-name=\"服务\" interface=ether13 one-session-per-host=yes "
+              "/interface pppoe-server server add service-name=\"\\B7\\FE\\CE\\F1\" interface=ether13 "
+              "one-session-per-host=yes "
               "disabled=no default-profile=\"p\\$1\"");
 }
 

@@ -55,7 +55,8 @@ TEST(DualLine, SetupWithDefaults) {
 }
 
 TEST(DualLine, NetcomPrimaryOnlySwapsTheDnsServers) {
-    const std::vector<std::string_view> netcom = split_lines(press("按钮_17生成", {{"单选框_17网通", "1"}}));
+    const std::string script = press("按钮_17生成", {{"单选框_17网通", "1"}});
+    const std::vector<std::string_view> netcom = split_lines(script);
     const std::vector<std::string_view> telecom = split_lines(kDefaultSetup);
     ASSERT_EQ(netcom.size(), telecom.size());
     for (std::size_t i = 0; i < netcom.size(); ++i)

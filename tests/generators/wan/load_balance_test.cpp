@@ -291,11 +291,12 @@ TEST(LoadBalance, FiveLinesPppoe) {
             << i;
     const std::vector<std::string> rules = section(s, "/ip firewall mangle");
     ASSERT_EQ(rules.size(), 25u);
-    EXPECT_EQ(rules[20],
-              "add chain=prerouting action=mark-connection dst-address-type=!local in-interface=ether1 "
-              "connection-mark=no-mark per-connection-classifier=both-addresses:5/4 new-connection-mark=pppoe-out5_conn "
-              "passthrough=yes "
-              "comment=\"pcc_5\"");
+    EXPECT_EQ(
+        rules[20],
+        "add chain=prerouting action=mark-connection dst-address-type=!local in-interface=ether1 "
+        "connection-mark=no-mark per-connection-classifier=both-addresses:5/4 new-connection-mark=pppoe-out5_conn "
+        "passthrough=yes "
+        "comment=\"pcc_5\"");
     EXPECT_EQ(rules[21],
               "add chain=prerouting action=mark-routing connection-mark=pppoe-out5_conn in-interface=ether1 "
               "new-routing-mark=to_pppoe-out5");
@@ -394,7 +395,8 @@ TEST(LoadBalance, HostileValuesAreQuotedAndEscaped) {
     const std::string s = generate_pppoe_load(f, Balancing::nth).script;
     EXPECT_TRUE(s.starts_with(R"(/ip address add address="a b/24" interface="lan 1" comment="lan")")) << s;
     EXPECT_NE(s.find(" new-mss=\"\\$m\"\r\n"), std::string::npos);
-    EXPECT_NE(s.find(" in-interface=\"lan 1\" connection-mark=no-mark new-connection-mark=pppoe-out1_conn "), std::string::npos);
+    EXPECT_NE(s.find(" in-interface=\"lan 1\" connection-mark=no-mark new-connection-mark=pppoe-out1_conn "),
+              std::string::npos);
 }
 
 }  // namespace

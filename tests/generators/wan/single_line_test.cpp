@@ -133,7 +133,7 @@ TEST(SingleLine, PppoeAccountAndPasswordAreBareOrQuotedWhole) {
         {"blank in the password", "u", "my pass", "user=u password=\"my pass\""},
         {"dollar and quote", "a\"b", "pa$word", "user=\"a\\\"b\" password=\"pa\\$word\""},
         {"question mark", "x?y", "1", "user=\"x\\?y\" password=1"},
-        {"Chinese account", "中文", "p", "user=\"中文\" password=p"},
+        {"Chinese account, as the escapes of its GBK bytes", "中文", "p", "user=\"\\D6\\D0\\CE\\C4\" password=p"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.why);
