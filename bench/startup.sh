@@ -6,6 +6,9 @@
 #   bench/startup.sh [BUILD_DIR] [RUNS]
 # BUILD_DIR is a build with -DVORLIX_BENCH=ON (default: build). Runs on Qt's offscreen platform
 # unless QT_QPA_PLATFORM says otherwise. Uses hyperfine when it is installed, else a timing loop.
+# With valgrind installed it first counts the instructions of one start of each (callgrind): unlike
+# wall time they do not depend on what else the machine is doing (goal: vorlix at most 1.5 times the
+# window with the label). VORLIX_STARTUP_INSTRUCTIONS=0 leaves the count out.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
@@ -18,6 +21,24 @@ done
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 # Keep the user's own data directory and running instance out of it.
 export VORLIX_DATA_DIR=${VORLIX_DATA_DIR:-$(mktemp -d)}
+
+# Instructions one run of a command executes, counted by callgrind.
+instructions() {
+    local out
+    out=$(mktemp)
+    valgrind --tool=callgrind --callgrind-out-file="$out" "$@" >/dev/null 2>&1
+    awk '$1 == "summary:" || $1 == "totals:" {print $2; exit}' "$out"
+    rm -f "$out"
+}
+if [ "${VORLIX_STARTUP_INSTRUCTIONS:-1}" != 0 ] && command -v valgrind >/dev/null; then
+    label_ir=$(instructions "$bare" --smoke --label)
+    vorlix_ir=$(instructions "$vorlix" --smoke)
+    awk -v v="$vorlix_ir" -v l="$label_ir" 'BEGIN {
+        printf "instructions bench_bare_window --smoke --label: %.1f M\n", l / 1e6
+        printf "instructions vorlix --smoke:                    %.1f M\n", v / 1e6
+        printf "ratio of instructions vorlix / window with label: %.2f (goal <= 1.50)\n", v / l
+    }'
+fi
 
 if command -v hyperfine >/dev/null; then
     exec hyperfine --warmup 3 --runs "$runs" -N "$bare --smoke" "$bare --smoke --label" "$vorlix --smoke"

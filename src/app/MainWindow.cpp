@@ -2,30 +2,42 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
+#include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "app/AppInfo.hpp"
+#include "app/AreaIndex.hpp"
 #include "app/BringToFront.hpp"
 #include "app/FormFileBar.hpp"
 #include "app/MessageBox.hpp"
 #include "app/PageView.hpp"
 #include "app/QtText.hpp"
+#include "app/SaveFile.hpp"
 #include "app/ScriptPane.hpp"
 #include "app/TrayIcon.hpp"
 #include "data/embedded.hpp"
+#include "forms/data_dir.hpp"
 #include "generators/all_pages.hpp"
 
 namespace vorlix {
 namespace {
+
+// The window's size at first start, and the smallest it can be made.
+constexpr QSize kDefaultSize(965, 740);
 
 QPushButton* namedButton(const char* name, const char* caption, QWidget* parent) {
     auto* button = new QPushButton(QString::fromUtf8(caption), parent);
@@ -49,16 +61,42 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(4);
-    layout->addWidget(createPageArea(), 3);
-    layout->addWidget(createToolRow());
-    m_scriptPane = new ScriptPane(central);
-    m_scriptPane->setMinimumHeight(120);
+    // The user decides how the height is shared between the pages and the script.
+    m_splitter = new QSplitter(Qt::Vertical, central);
+    m_splitter->setObjectName(QStringLiteral("分隔条_编辑器"));
+    m_splitter->setChildrenCollapsible(false);
+    m_splitter->addWidget(createPageArea());
+    auto* lower = new QWidget(m_splitter);
+    auto* lowerLayout = new QVBoxLayout(lower);
+    lowerLayout->setContentsMargins(0, 0, 0, 0);
+    lowerLayout->setSpacing(4);
+    QWidget* toolRow = createToolRow();
+    lowerLayout->addWidget(toolRow);
+    m_scriptPane = new ScriptPane(lower);
     m_scriptPane->setScript(embedded_file("welcome.txt"));
-    layout->addWidget(m_scriptPane, 1);
+    const int line = m_scriptPane->fontMetrics().lineSpacing();
+    const int paneChrome = 2 * m_scriptPane->frameWidth() +
+                           m_scriptPane->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scriptPane);
+    m_scriptPane->setMinimumHeight(3 * line + paneChrome);
+    lowerLayout->addWidget(m_scriptPane, 1);
+    m_splitter->addWidget(lower);
+    // A larger window gives its new height to the pages; the pane keeps what the user gave it.
+    m_splitter->setStretchFactor(0, 1);
+    m_splitter->setStretchFactor(1, 0);
+    layout->addWidget(m_splitter, 1);
     layout->addWidget(createBottomRow());
     setCentralWidget(central);
 
-    resize(965, 740);
+    // The default size is the smallest that shows the pages whole; on a screen smaller than that, the
+    // screen's room.
+    QSize smallest = kDefaultSize;
+    if (const QScreen* screen = this->screen()) smallest = smallest.boundedTo(screen->availableSize());
+    setMinimumSize(smallest);
+    resize(kDefaultSize);
+    // The welcome text's five lines and the replace bar below the pages; the rest of the height goes to
+    // the pages, which need it more.
+    const int lowerHeight = toolRow->sizeHint().height() + lowerLayout->spacing() + 6 * line + paneChrome;
+    m_splitter->setSizes({kDefaultSize.height() - lowerHeight, lowerHeight});
     ensurePage(0, 0);
     m_formBar->refresh();
 }
@@ -85,6 +123,11 @@ QWidget* MainWindow::createPageArea() {
         }
         item->setText(0, qs(t.text));
         item->setData(0, Qt::UserRole, static_cast<int>(i));
+        // Still selectable: its page says that it is not built yet.
+        if (isUnbuilt(t.outer, t.inner)) {
+            item->setForeground(0, m_tree->palette().brush(QPalette::Disabled, QPalette::Text));
+            item->setToolTip(0, QStringLiteral("尚未完成"));
+        }
     }
     // Every row has the same height, so the tree need not measure each one; and it is as wide as
     // its longest item, so no text is cut off.
@@ -99,6 +142,9 @@ QWidget* MainWindow::createPageArea() {
     connect(m_tree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
         if (current != nullptr) navigate(current->data(0, Qt::UserRole).toInt());
     });
+    // A click on the item that is already current brings its page back after the tabs were used.
+    connect(m_tree, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* item) { navigate(item->data(0, Qt::UserRole).toInt()); });
     row->addWidget(m_tree);
 
     m_frame = new QGroupBox(items.empty() ? QString() : qs(items.front().text), area);
@@ -230,19 +276,99 @@ void MainWindow::ensurePage(int outer, int inner) {
     auto& pages = m_pages[static_cast<std::size_t>(outer)];
     if (inner < 0 || inner >= static_cast<int>(pages.size()) || pages[static_cast<std::size_t>(inner)] != nullptr)
         return;
-    // A page that is not built yet has nothing to show.
+    QWidget* holder = m_holders[static_cast<std::size_t>(outer)][static_cast<std::size_t>(inner)];
     const PageEntry* entry = registry().page_at(outer, inner);
-    if (entry == nullptr || entry->spec->controls.empty()) return;
+    if (entry == nullptr || holder->layout()->count() > 0) return;
+    if (entry->spec->controls.empty()) {
+        // The first page of an area that has none of its own lists the others; any other page without
+        // controls is one still to come.
+        if (isAreaIndex(outer, inner)) {
+            auto* index = new AreaIndex(outer);
+            connect(index, &AreaIndex::pageChosen, this, &MainWindow::showPage);
+            auto* scroll = new QScrollArea;
+            scroll->setFrameShape(QFrame::NoFrame);
+            scroll->setWidgetResizable(true);
+            scroll->setWidget(index);
+            holder->layout()->addWidget(scroll);
+        } else {
+            holder->layout()->addWidget(createUnbuiltNotice());
+        }
+        return;
+    }
     auto* view = new PageView(*entry);
     connect(view, &PageView::scriptReady, m_scriptPane,
             [this](const std::string& script) { m_scriptPane->setScript(script); });
+    connect(view, &PageView::statusReady, m_scriptPane,
+            [this](const QString& text) { m_scriptPane->showStatus(text); });
     // A page taller than the frame scrolls instead of being cut off.
     auto* scroll = new QScrollArea;
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setWidget(view);
-    m_holders[static_cast<std::size_t>(outer)][static_cast<std::size_t>(inner)]->layout()->addWidget(scroll);
+    holder->layout()->addWidget(scroll);
     pages[static_cast<std::size_t>(inner)] = view;
+}
+
+void MainWindow::showPage(int outer, int inner) {
+    const std::vector<TreeItem>& items = registry().tree();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i].outer == outer && items[i].inner == inner) {
+            selectTreeItem(static_cast<int>(i));
+            // Already the tree's current item (a tab was clicked since): selecting it again changes nothing.
+            navigate(static_cast<int>(i));
+            return;
+        }
+    }
+    // A page that only its tab reaches: as a click on its tab.
+    if (outer < 0 || outer >= static_cast<int>(m_innerTabs.size())) return;
+    m_innerTabs[static_cast<std::size_t>(outer)]->setCurrentIndex(inner);
+    m_outerTabs->setCurrentIndex(outer);
+}
+
+QString MainWindow::stateFile() {
+    return QDir(QString::fromStdString(data_dir())).filePath(QStringLiteral("window.state"));
+}
+
+// The file holds lines "geometry=..." and "splitter=..." with Qt's own descriptions in base64, and last
+// "check=..." with a checksum of the lines before it: Qt takes a cut or altered description for a good
+// one, so a file that does not match its checksum is passed over whole. Unknown lines are passed over.
+namespace {
+
+QByteArray stateChecksum(const QByteArray& lines) {
+    return QCryptographicHash::hash(lines, QCryptographicHash::Sha1).toHex();
+}
+
+}  // namespace
+
+bool MainWindow::restoreState(const QString& file) {
+    QFile in(file);
+    constexpr qint64 kLargest = 64 * 1024;  // a few hundred bytes when written here
+    if (in.size() > kLargest || !in.open(QIODevice::ReadOnly)) return false;
+    const QByteArray text = in.readAll();
+    const qsizetype check = text.lastIndexOf("check=");
+    if (check < 0 || (check > 0 && text[check - 1] != '\n')) return false;
+    if (text.mid(check + 6).trimmed() != stateChecksum(text.left(check))) return false;
+    bool restored = false;
+    for (const QByteArray& line : text.left(check).split('\n')) {
+        const qsizetype equals = line.indexOf('=');
+        if (equals < 0) continue;
+        const QByteArray key = line.left(equals).trimmed();
+        const auto value =
+            QByteArray::fromBase64Encoding(line.mid(equals + 1).trimmed(), QByteArray::AbortOnBase64DecodingErrors);
+        if (!value) continue;
+        if (key == "geometry")
+            restored = restoreGeometry(*value) || restored;
+        else if (key == "splitter")
+            m_splitter->restoreState(*value);
+    }
+    return restored;
+}
+
+QString MainWindow::saveState(const QString& file) const {
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    const QByteArray lines =
+        "geometry=" + saveGeometry().toBase64() + "\nsplitter=" + m_splitter->saveState().toBase64() + "\n";
+    return writeFileAtomically(file, lines + "check=" + stateChecksum(lines) + "\n");
 }
 
 PageView* MainWindow::pageView(int outer, int inner) const {

@@ -12,6 +12,7 @@
 
 class QGroupBox;
 class QPushButton;
+class QSplitter;
 class QTabWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -29,6 +30,9 @@ public:
 
     // Selects item `index` of the navigation tree, as a click on it does.
     void selectTreeItem(int index);
+    // Shows page `inner` of outer tab `outer`: by its tree item where it has one, else as a click on its
+    // tab (an entry of an area's index does this).
+    void showPage(int outer, int inner);
     ScriptPane* scriptPane() const { return m_scriptPane; }
     // The page at (outer, inner) once it has been shown, else null.
     PageView* pageView(int outer, int inner) const;
@@ -44,6 +48,15 @@ public:
     SideWindow* sideWindow(const QString& caption);
     // What a side window's button does: build it if need be, then show it as it was left.
     void openSideWindow(const QString& caption);
+
+    // The window's size and place and the split between the page area and the script pane, kept in
+    // `file` (by default "window.state" in the data directory) from one run to the next. Restoring
+    // from a file that is missing or damaged leaves the window as it starts and says false; saving
+    // replaces the file whole or not at all and returns why it failed, or "".
+    static QString stateFile();
+    bool restoreState(const QString& file = stateFile());
+    QString saveState(const QString& file = stateFile()) const;
+    QSplitter* splitter() const { return m_splitter; }
 
     // Shows the window, restores it when minimised and brings it to the front.
     void bringToFront();
@@ -64,10 +77,12 @@ private:
     QPushButton* sideWindowButton(const char* name, const char* caption, QWidget* parent);
 
     QTreeWidget* m_tree = nullptr;
+    QSplitter* m_splitter = nullptr;
     QGroupBox* m_frame = nullptr;
     QTabWidget* m_outerTabs = nullptr;
     std::vector<QTabWidget*> m_innerTabs;
-    // Per inner tab: the holder the page goes into, and the page once built.
+    // Per inner tab: the holder the page goes into (empty until the page is first shown), and the page
+    // once built.
     std::vector<std::vector<QWidget*>> m_holders;
     std::vector<std::vector<PageView*>> m_pages;
     ScriptPane* m_scriptPane = nullptr;

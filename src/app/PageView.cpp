@@ -640,16 +640,30 @@ void PageView::runEditorCommand(ScriptPane* pane, EditorCommand command, const Q
 }
 
 void PageView::press(std::string_view control) {
-    if (m_entry.binding(control) == nullptr) return;
+    const Binding* binding = m_entry.binding(control);
+    if (binding == nullptr) return;
     // Whatever goes wrong in a binding ends here, as a message, never in the event loop.
     try {
         Env env{m_random, local_now(), data_dir(), mac_registry_setting()};
-        deliver(vorlix::press(m_entry, collect(), control, env));
+        const Outcome outcome = vorlix::press(m_entry, collect(), control, env);
+        deliver(outcome);
+        // Once any message box is closed, the editor says what the press left there.
+        if (outcome.script)
+            reportStatus(ScriptPane::generatedStatus(*outcome.script));
+        else if (binding->kind == BindingKind::generate && outcome.message)
+            reportStatus(qs(outcome.message->text));
     } catch (const std::exception& e) {
         showMessage({.text = std::string("操作失败: ") + e.what(), .icon = kIconError}, window());
     } catch (...) {
         showMessage({.text = "操作失败", .icon = kIconError}, window());
     }
+}
+
+void PageView::reportStatus(const QString& text) {
+    if (m_editor != nullptr)
+        m_editor->showStatus(text);
+    else
+        Q_EMIT statusReady(text);
 }
 
 void PageView::deliver(const Outcome& outcome) {

@@ -41,6 +41,8 @@ public:
 Q_SIGNALS:
     // A press produced a script, and the page has no editor of its own: the window's editor takes it.
     void scriptReady(const std::string& utf8);
+    // After a press, what it left in the window's editor: the script's length, or why there is none.
+    void statusReady(const QString& text);
 
 private:
     void build();
@@ -57,6 +59,7 @@ private:
     // a line list's row selected by the user, an edit box left.
     void press(std::string_view control);
     void deliver(const Outcome& outcome);
+    void reportStatus(const QString& text);
 
     PageEntry m_entry;
     SeededRandom m_random;  // seeded by the operating system: generated names and passwords

@@ -7,13 +7,17 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMimeData>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QTimer>
+#include <algorithm>
 
+#include "app/Fonts.hpp"
 #include "app/MessageBox.hpp"
 #include "app/QtText.hpp"
 #include "app/SaveFile.hpp"
@@ -55,6 +59,7 @@ ScriptPane::ScriptPane(QWidget* parent) : QPlainTextEdit(parent) {
     // Scripts are read line by line: no wrapping, so one pane line is one script line.
     setLineWrapMode(QPlainTextEdit::NoWrap);
     m_gutter = new LineNumberGutter(this);
+    setFont(codeFont());  // the gutter follows it
     connect(this, &QPlainTextEdit::blockCountChanged, this, &ScriptPane::updateGutterWidth);
     connect(this, &QPlainTextEdit::updateRequest, this, &ScriptPane::updateGutter);
     updateGutterWidth();
@@ -104,6 +109,57 @@ void ScriptPane::updateGutter(const QRect& rect, int dy) {
 void ScriptPane::resizeEvent(QResizeEvent* event) {
     QPlainTextEdit::resizeEvent(event);
     updateGutterWidth();
+    placeStatus();
+}
+
+QString ScriptPane::generatedStatus(std::string_view utf8) {
+    // Lines as the pane shows them: a line end after the last line starts no line of its own here.
+    qsizetype lines = 0;
+    if (!utf8.empty()) lines = static_cast<qsizetype>(std::count(utf8.begin(), utf8.end(), '\n')) + 1;
+    if (utf8.ends_with('\n')) --lines;
+    return QStringLiteral("已生成 %1 行").arg(lines);
+}
+
+void ScriptPane::showStatus(const QString& text, int msec) {
+    if (m_status == nullptr) {
+        // Built on the first press, not with the pane: the window starts without it.
+        m_status = new QLabel(this);
+        m_status->setObjectName(QStringLiteral("标签_生成状态"));
+        m_status->setTextFormat(Qt::PlainText);
+        m_status->setAutoFillBackground(true);
+        m_status->setBackgroundRole(QPalette::ToolTipBase);
+        m_status->setForegroundRole(QPalette::ToolTipText);
+        m_status->setFrameShape(QFrame::StyledPanel);
+        m_status->setMargin(2);
+        m_statusTimer = new QTimer(this);
+        m_statusTimer->setSingleShot(true);
+        connect(m_statusTimer, &QTimer::timeout, m_status, &QWidget::hide);
+    }
+    // One line: a refusal's text may run over several.
+    QString line = text;
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    m_statusLine = line.simplified();
+    m_status->setToolTip(text);
+    placeStatus();
+    m_status->show();
+    m_status->raise();
+    m_statusTimer->start(msec);
+}
+
+QString ScriptPane::statusText() const {
+    return m_status != nullptr && !m_status->isHidden() ? m_statusLine : QString();
+}
+
+// At the lower right of the text area, never wider than it: a long refusal is cut with an ellipsis.
+void ScriptPane::placeStatus() {
+    if (m_status == nullptr) return;
+    const QRect area = viewport()->geometry();
+    const int frame = 2 * (m_status->frameWidth() + m_status->margin()) + 2;
+    const int room = qMax(0, area.width() - 8 - frame);
+    m_status->setText(m_status->fontMetrics().elidedText(m_statusLine, Qt::ElideRight, room));
+    const int width = qMin(m_status->sizeHint().width(), area.width() - 8);
+    const int height = m_status->sizeHint().height();
+    m_status->setGeometry(area.right() - width - 4, area.bottom() - height - 4, width, height);
 }
 
 void ScriptPane::changeEvent(QEvent* event) {

@@ -8,6 +8,9 @@
 
 #include "forms/outcome.hpp"
 
+class QLabel;
+class QTimer;
+
 namespace vorlix {
 
 class ScriptPane : public QPlainTextEdit {
@@ -43,6 +46,15 @@ public:
     void openFile(const QString& path);
     void replaceAll(const QString& from, const QString& to);
 
+    // A short line over the pane's lower edge that says what the last press did ("已生成 12 行", or
+    // why nothing was written); it goes away by itself after `msec` milliseconds.
+    static constexpr int kStatusMsec = 4000;
+    void showStatus(const QString& text, int msec = kStatusMsec);
+    // The status line while it shows, else "".
+    QString statusText() const;
+    // The status for a script that went into the pane: how many lines it has.
+    static QString generatedStatus(std::string_view utf8);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -58,8 +70,12 @@ private:
     void updateGutterWidth();
     void updateGutter(const QRect& rect, int dy);
     void paintGutter(QPaintEvent* event);
+    void placeStatus();
 
     QWidget* m_gutter = nullptr;
+    QLabel* m_status = nullptr;
+    QTimer* m_statusTimer = nullptr;
+    QString m_statusLine;
 };
 
 }  // namespace vorlix

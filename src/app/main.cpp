@@ -23,6 +23,7 @@
 
 #include "app/MainWindow.hpp"
 #include "app/PageView.hpp"
+#include "app/QtTranslations.hpp"
 #include "app/SingleInstance.hpp"
 #include "app/TrayIcon.hpp"
 #include "forms/data_dir.hpp"
@@ -135,6 +136,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QString::fromLatin1(vorlix::kVersion));
     QApplication::setDesktopFileName(QStringLiteral("org.vorlix.Vorlix"));  // the installed .desktop file
     QApplication::setWindowIcon(vorlix::TrayIcon::programIcon());
+    vorlix::installQtTranslations();  // without them, Qt's buttons stay English and all else works
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("RouterOS 5.x/6.x script generator"));
@@ -205,11 +207,15 @@ int main(int argc, char** argv) {
     QObject::connect(&instance, &vorlix::SingleInstance::showRequested, &window, &vorlix::MainWindow::bringToFront);
     if (QSystemTrayIcon::isSystemTrayAvailable()) tray.show();
     window.move(50, 50);
+    window.restoreState();  // where the user left it last time, if that is known
     window.show();
 
     if (smokeRun) {
         QApplication::processEvents();
         return 0;
     }
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // Not being able to keep it costs the user only the window's place next time.
+    window.saveState();
+    return status;
 }

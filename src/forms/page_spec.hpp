@@ -173,7 +173,9 @@ ControlSpec slider(std::string_view name, std::string label, int minimum, int ma
 
 struct PageSpec {
     std::string caption;  // the page's tab caption (for a side window: the window's caption)
-    std::string window;   // "" for a page of the main window, else the side window's caption
+    // What the page is for, in one line: its entry in the index of its area.
+    std::string summary;
+    std::string window;  // "" for a page of the main window, else the side window's caption
     // Main window: the page's item in the navigation tree ("" = the caption); a page that only its tab
     // reaches has none.
     std::string tree;

@@ -1,14 +1,22 @@
 #include <gtest/gtest.h>
 
+#include <QCommandLinkButton>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
 #include "GuiTestSupport.hpp"
+#include "app/AreaIndex.hpp"
 #include "app/MainWindow.hpp"
 #include "app/PageView.hpp"
 #include "app/ScriptPane.hpp"
@@ -30,6 +38,9 @@ protected:
     QTabWidget* outerTabs() { return find<QTabWidget>("选择夹1"); }
     QTabWidget* innerTabs(int outer) { return qobject_cast<QTabWidget*>(outerTabs()->widget(outer)); }
     QString frameCaption() { return find<QGroupBox>("分组框1")->title(); }
+    static QString text(std::string_view utf8) {
+        return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    }
 
     MainWindow window;
 };
@@ -158,6 +169,160 @@ TEST_F(MainWindowTest, ReplaceBarActsOnThePane) {
     find<QLineEdit>("编辑框_替换为")->setText(QStringLiteral("ether9"));
     QTest::mouseClick(find<QPushButton>("按钮_替换"), Qt::LeftButton);
     EXPECT_EQ(window.scriptPane()->script(), "/interface ethernet set ether9\r\n/ip address add interface=ether90");
+}
+
+TEST_F(MainWindowTest, AfterAPressThePaneSaysWhatItGot) {
+    test::MessageRecorder messages;
+    window.selectTreeItem(2);
+    QTest::mouseClick(find<QPushButton>("按钮_02重启生成"), Qt::LeftButton);
+    EXPECT_EQ(window.scriptPane()->statusText(), QStringLiteral("已生成 %1 行").arg(window.scriptPane()->lineCount()));
+
+    // A refusal leaves the script and says why, in one line.
+    window.selectTreeItem(1);
+    find<QLineEdit>("编辑框_01用户名")->clear();
+    QTest::mouseClick(find<QPushButton>("按钮_01生成"), Qt::LeftButton);
+    EXPECT_EQ(window.scriptPane()->statusText(), QStringLiteral("请输入要添加的管理员名称!"));
+}
+
+// Every area whose first page is not a page of its own lists its other pages there, each with its tree
+// text and what it is for; a click shows the page, and the tree follows where the page has an item.
+TEST_F(MainWindowTest, AreaIndexesListAndOpenTheirPages) {
+    const std::vector<Area>& areas = registry().areas();
+    int indexes = 0;
+    for (int o = 0; o < static_cast<int>(areas.size()); ++o) {
+        if (!isAreaIndex(o, 0)) continue;
+        ++indexes;
+        const std::vector<PageEntry>& pages = areas[static_cast<std::size_t>(o)].pages;
+        for (int i = 1; i < static_cast<int>(pages.size()); ++i) {
+            const PageSpec& spec = *pages[static_cast<std::size_t>(i)].spec;
+            SCOPED_TRACE(spec.caption);
+            window.showPage(o, 0);
+            ASSERT_EQ(outerTabs()->currentIndex(), o);
+            ASSERT_EQ(innerTabs(o)->currentIndex(), 0);
+            auto* index = innerTabs(o)->widget(0)->findChild<AreaIndex*>();
+            ASSERT_NE(index, nullptr);
+            QCommandLinkButton* entry = index->entry(i);
+            ASSERT_NE(entry, nullptr);
+            EXPECT_EQ(entry->text(), text(spec.tree_text()));
+            EXPECT_FALSE(spec.summary.empty());
+            EXPECT_TRUE(entry->description().endsWith(text(spec.summary)));
+            QTest::mouseClick(entry, Qt::LeftButton);
+            EXPECT_EQ(outerTabs()->currentIndex(), o);
+            EXPECT_EQ(innerTabs(o)->currentIndex(), i);
+            if (spec.in_tree) EXPECT_EQ(frameCaption(), text(spec.tree_text()));
+        }
+    }
+    EXPECT_EQ(indexes, 7);
+}
+
+TEST_F(MainWindowTest, APageStillToComeSaysSo) {
+    // "44444" of the rate-limiting tab is listed but not built yet.
+    const std::vector<PageEntry>& pages = registry().areas()[3].pages;
+    const int inner = static_cast<int>(pages.size()) - 1;
+    ASSERT_TRUE(isUnbuilt(3, inner));
+    window.showPage(3, inner);
+    auto* notice = innerTabs(3)->widget(inner)->findChild<QLabel*>(QStringLiteral("标签_尚未完成"));
+    ASSERT_NE(notice, nullptr);
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_EQ(notice->alignment(), Qt::AlignCenter);
+    EXPECT_EQ(window.currentPageView(), nullptr);
+}
+
+// The window cannot be made smaller than it starts, and the pages get the height the pane does not need.
+TEST_F(MainWindowTest, DefaultSizeIsTheSmallestAndThePagesGetTheHeight) {
+    const QSize available = window.screen()->availableSize();
+    EXPECT_EQ(window.minimumSize(), QSize(965, 740).boundedTo(available));
+    window.resize(300, 200);
+    EXPECT_EQ(window.size(), window.minimumSize());
+
+    window.resize(965, 740);
+    QCoreApplication::processEvents();
+    const QList<int> sizes = window.splitter()->sizes();
+    ASSERT_EQ(sizes.size(), 2);
+    EXPECT_GT(sizes[0], 2 * sizes[1]);
+    // The pane still shows the five lines of the welcome text.
+    EXPECT_GE(window.scriptPane()->viewport()->height(), 5 * window.scriptPane()->fontMetrics().lineSpacing());
+    // Taller, the window gives the new height to the pages.
+    window.resize(965, 900);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.splitter()->sizes()[1], sizes[1]);
+}
+
+TEST(MainWindowState, PlaceAndSplitAreKeptAcrossRuns) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString file = dir.filePath(QStringLiteral("sub/window.state"));
+    QList<int> split;
+    QPoint place;
+    {
+        MainWindow first;
+        first.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&first));
+        first.move(40, 30);
+        const QList<int> sizes = first.splitter()->sizes();
+        first.splitter()->setSizes({sizes[0] - 100, sizes[1] + 100});
+        QCoreApplication::processEvents();
+        split = first.splitter()->sizes();
+        place = first.pos();
+        EXPECT_EQ(first.saveState(file), QString());
+    }
+    MainWindow second;
+    ASSERT_TRUE(second.restoreState(file));
+    second.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&second));
+    EXPECT_EQ(second.pos(), place);
+    EXPECT_EQ(second.splitter()->sizes(), split);
+}
+
+// A damaged or foreign file costs only the remembered place: the window starts as it always does.
+TEST(MainWindowState, ADamagedFileIsPassedOver) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    MainWindow fresh;
+    const QSize size = fresh.size();
+    const QList<int> split = fresh.splitter()->sizes();
+    // A good file of a smaller window, then altered where Qt would not notice.
+    const QString good = dir.filePath(QStringLiteral("good"));
+    fresh.setMinimumSize(0, 0);
+    fresh.resize(700, 500);
+    ASSERT_EQ(fresh.saveState(good), QString());
+    QFile goodFile(good);
+    ASSERT_TRUE(goodFile.open(QIODevice::ReadOnly));
+    const QByteArray saved = goodFile.readAll();
+    QByteArray altered = saved;
+    altered[12] = altered[12] == 'A' ? 'B' : 'A';
+    struct Case {
+        const char* why;
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        {"empty", ""},
+        {"not base64", "geometry=@@@@\nsplitter=!!!\n"},
+        {"base64 of nonsense", "geometry=" + QByteArray("nonsense").toBase64() + "\nsplitter=AAAA\n"},
+        {"cut short", saved.left(saved.indexOf("check=") - 30)},
+        {"altered", altered},
+        {"no checksum", saved.left(saved.indexOf("check="))},
+        {"binary", QByteArray(300, '\xff')},
+        {"huge", QByteArray(1 << 20, 'g')},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        const QString file = dir.filePath(QString::fromUtf8(c.why));
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(c.bytes);
+        out.close();
+        MainWindow window;
+        EXPECT_FALSE(window.restoreState(file));
+        EXPECT_EQ(window.size(), size);
+        EXPECT_EQ(window.splitter()->sizes(), split);
+    }
+    MainWindow window;
+    EXPECT_FALSE(window.restoreState(dir.filePath(QStringLiteral("missing"))));
+    // A place that cannot be written says why and leaves nothing behind.
+    const QString blocked = dir.filePath(QStringLiteral("empty/window.state"));
+    ASSERT_TRUE(QFile(dir.filePath(QStringLiteral("empty"))).open(QIODevice::WriteOnly));  // a file, not a folder
+    EXPECT_NE(window.saveState(blocked), QString());
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <memory>
 
 #include "app/MessageBox.hpp"
+#include "app/QtTranslations.hpp"
 
 namespace vorlix {
 namespace {
@@ -39,6 +41,31 @@ TEST(MessageBox, CaptionIsInfoUnlessGivenEvenEmpty) {
     EXPECT_EQ(empty->windowTitle(), QString());
     const std::unique_ptr<QMessageBox> given(createMessageBox({.text = "x", .caption = "提示"}, nullptr));
     EXPECT_EQ(given->windowTitle(), QStringLiteral("提示"));
+}
+
+// Qt's standard buttons speak the window's language, with the keys of Yes and No as Chinese Windows
+// shows them.
+TEST(MessageBox, StandardButtonsReadChinese) {
+    if (qtTranslationFile().isEmpty())
+        GTEST_SKIP() << "Qt's Chinese texts (qtbase_zh_CN.qm, Debian qt6-translations-l10n) are not installed";
+    ASSERT_TRUE(installQtTranslations());
+    struct Case {
+        int code;
+        QMessageBox::StandardButton button;
+        const char* caption;
+    };
+    const Case cases[] = {
+        {kIconInformation, QMessageBox::Ok, "确定"},
+        {kIconOkCancel, QMessageBox::Cancel, "取消"},
+        {kIconYesNo, QMessageBox::Yes, "是(&Y)"},
+        {kIconYesNo, QMessageBox::No, "否(&N)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption);
+        const std::unique_ptr<QMessageBox> box(createMessageBox({.text = "x", .icon = c.code}, nullptr));
+        ASSERT_NE(box->button(c.button), nullptr);
+        EXPECT_EQ(box->button(c.button)->text(), QString::fromUtf8(c.caption));
+    }
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMimeData>
 #include <QScreen>
 #include <QScrollBar>
@@ -313,6 +315,43 @@ TEST_F(ScriptPaneTest, GutterFollowsTheFont) {
     EXPECT_GT(gutter()->width(), narrow);
     EXPECT_EQ(gutter()->geometry().right() + 1, pane.viewport()->geometry().left());
     EXPECT_EQ(gutterOnScreen(), gutterPainted());
+}
+
+// Columns of addresses line up and l, I and 1 are told apart: every character is as wide as the next,
+// and a Chinese one as wide as two where the CJK code font is installed.
+TEST_F(ScriptPaneTest, ScriptsAreShownInAMonospacedFont) {
+    const QFontMetrics metrics = pane.fontMetrics();
+    const int one = metrics.horizontalAdvance(QLatin1Char('1'));
+    for (const char c : {'l', 'I', 'W', '.', ' '}) EXPECT_EQ(metrics.horizontalAdvance(QLatin1Char(c)), one) << c;
+    if (QFontInfo(pane.font()).family() != QStringLiteral("Noto Sans Mono CJK SC"))
+        GTEST_SKIP() << "Noto Sans Mono CJK SC (fonts-noto-cjk) is not installed; the system's fixed font stands in";
+    EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("中")), 2 * one);
+}
+
+TEST_F(ScriptPaneTest, GeneratedStatusCountsTheLinesShown) {
+    struct Case {
+        std::string_view script;
+        int lines;
+    };
+    for (const Case& c : {Case{"", 0}, Case{"a", 1}, Case{"a\r\nb", 2}, Case{"a\r\n", 1}, Case{"\r\n\r\n", 2}}) {
+        SCOPED_TRACE(std::string(c.script));
+        EXPECT_EQ(ScriptPane::generatedStatus(c.script), QStringLiteral("已生成 %1 行").arg(c.lines));
+    }
+}
+
+TEST_F(ScriptPaneTest, StatusLineIsOneLineInsideThePaneAndGoesAway) {
+    pane.showStatus(QStringLiteral("请输入\n用户名"), 60000);
+    EXPECT_EQ(pane.statusText(), QStringLiteral("请输入 用户名"));
+    auto* label = pane.findChild<QLabel*>(QStringLiteral("标签_生成状态"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_TRUE(label->isVisible());
+
+    // A long refusal is cut to the width of the text area, never beyond it.
+    pane.showStatus(QString(300, QLatin1Char('x')), 50);
+    EXPECT_TRUE(pane.viewport()->geometry().contains(label->geometry()));
+    EXPECT_TRUE(label->text().endsWith(QChar(0x2026)));
+    EXPECT_TRUE(QTest::qWaitFor([label] { return label->isHidden(); }, 5000));
+    EXPECT_EQ(pane.statusText(), QString());
 }
 
 }  // namespace

@@ -21,6 +21,7 @@ const PageSpec& arp_binding_page_spec() {
     static const std::string kCaption = "5.X/6.X系列脚本生成";
     static const PageSpec kPage{
         .caption = "ARP绑定(批量)",
+        .summary = "批量绑定IP地址与MAC地址,防ARP欺骗",
         .controls = {
             group_box(name::custom, "自定义ARP绑定"),
             edit(name::address, "I P 地址:", "192.168.1.2")

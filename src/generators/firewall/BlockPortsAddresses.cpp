@@ -33,6 +33,7 @@ const PageSpec& block_ports_addresses_page_spec() {
     static const std::string kCaption = "5.X/6.X系列脚本生成";
     static const PageSpec kPage{
         .caption = "封端口及封IP(批量)",
+        .summary = "批量封锁端口和IP地址",
         .controls = {
             group_box(name::ports, "封端口"),
             edit(name::port, "要封锁的端口:", "20")

@@ -37,6 +37,7 @@ Outcome run_rule_set(const Form&, Env&) {
 const PageSpec& block_software_page_spec() {
     static const PageSpec kPage{
         .caption = "封锁软件类",
+        .summary = "用7层协议过滤封锁下载、游戏、聊天等软件",
         .controls = {
             button(name::layer7_catalogue, "7层协议过滤脚本生成"),
 

@@ -41,6 +41,7 @@ const PageSpec& connection_limit_page_spec() {
     static const std::string kCaption = "5.X/6.X系列脚本生成";
     static const PageSpec kPage{
         .caption = "限制线程(TCP连接数)",
+        .summary = "限制每台电脑的TCP/UDP连接数",
         .tree = "限制(TCP/UDP连接数)",
         .controls = {
             group_box(name::hosts, "单机指定IP地址 TCP/UDP(连接数)限制"),

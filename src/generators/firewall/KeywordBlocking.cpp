@@ -24,6 +24,7 @@ constexpr std::string_view tips_group = "分组框_47小提示", tips = "标签_
 const PageSpec& keyword_blocking_page_spec() {
     static const PageSpec kPage{
         .caption = "封关键字和域名",
+        .summary = "按关键字或域名封锁网站",
         .controls = {
             group_box(name::keywords_group, "封锁关键字脚本生成(批量)"),
             label(name::keywords_label, "要封锁的关键字或域名(支持中文):").in(name::keywords_group),

@@ -14,6 +14,7 @@ constexpr std::string_view group = "分组框_41Ping", network = "编辑框_41�
 const PageSpec& ping_block_page_spec() {
     static const PageSpec kPage{
         .caption = "禁止Ping",
+        .summary = "禁止从外网或内网Ping路由器",
         .controls = {
             group_box(name::group, "Ping"),
             edit(name::network, "内网网段:", "192.168.0.0").typed(ValueType::ipv4).in(name::group),

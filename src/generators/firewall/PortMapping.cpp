@@ -47,6 +47,7 @@ const PageSpec& port_mapping_page_spec() {
     static const std::string kCommentHint = "(支持中文,可留空)";
     static const PageSpec kPage{
         .caption = "端口映射",
+        .summary = "把外网端口映射到内网电脑",
         .tree = "端口映射(UPNP)",
         .controls = {
             group_box(name::fixed, "固定IP端口映射脚本生成"),

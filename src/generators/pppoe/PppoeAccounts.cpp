@@ -80,6 +80,7 @@ void append_random_text(std::string& out, RandomSource& random, long long length
 const PageSpec& pppoe_accounts_page_spec() {
     static const PageSpec kPage{
         .caption = "添加PPPoE账号(批量)",
+        .summary = "添加一个或按编号批量添加PPPoE拨号账号",
         .controls = {
             group_box(name::single, "添加PPPOE帐号"),
             edit(name::profile1, "策略配置(与服务器设置时的模板标识一致):", "pppoe_profile")

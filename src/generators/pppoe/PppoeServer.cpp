@@ -51,6 +51,7 @@ const PageSpec& pppoe_server_page_spec() {
         const std::vector<std::string> three = ppp_option_items(false);
         return PageSpec{
             .caption = "PPPoE服务器设置",
+            .summary = "在路由器上架设PPPoE服务器:地址池、配置和服务",
             .controls = {
                 group_box(name::group, "PPPOE服务器架设"),
                 edit(name::service, "PPPoE服务名称:", "PPPoE_Server").at_most(64).in(name::group),

@@ -240,7 +240,7 @@ std::string queue_named(const std::string& name) {
 
 const PageSpec& simple_queue_page_spec() {
     static const PageSpec kPage = [] {
-        PageSpec page{.caption = "Queues简单限速"};
+        PageSpec page{.caption = "Queues简单限速", .summary = "按IP段逐台限速(简单队列),可设爆发和时段"};
         auto& c = page.controls;
         c.push_back(group_box(kSimple.group, "Queues-简单限速"));
         add_host_queue_controls(c, kSimple);
@@ -253,7 +253,7 @@ const PageSpec& simple_queue_page_spec() {
 
 const PageSpec& pcq_advanced_page_spec() {
     static const PageSpec kPage = [] {
-        PageSpec page{.caption = "PCQ高级动态限速"};
+        PageSpec page{.caption = "PCQ高级动态限速", .summary = "PCQ整线限速加逐台限速,可排除指定主机"};
         auto& c = page.controls;
         const std::string_view g = kAdvanced.group;
         c.push_back(group_box(g, "PCQ高级限速"));

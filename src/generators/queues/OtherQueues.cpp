@@ -116,7 +116,7 @@ Result generate_type_queues(const OtherQueueFields& f) {
 
 const PageSpec& other_queue_page_spec() {
     static const PageSpec kPage = [] {
-        PageSpec page{.caption = "其他限速", .in_tree = false};
+        PageSpec page{.caption = "其他限速", .summary = "PCQ整体限速:Simple Queue或Queue Type设置", .in_tree = false};
         auto& c = page.controls;
         const std::string_view g = name::group;
         c.push_back(group_box(g, "PCQ-整体限速"));

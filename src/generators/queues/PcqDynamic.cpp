@@ -74,6 +74,7 @@ std::string switch_script_line(std::string_view script, std::string_view tree, b
 const PageSpec& pcq_dynamic_page_spec() {
     static const PageSpec kPage{
         .caption = "PCQ智能动态限速",
+        .summary = "用PCQ平分带宽,流量大时自动开启限速",
         .controls = {
             group_box(name::dynamic, "PCQ-动态限速"),
             editable_combo(name::interface1, "填写限速的网卡名称:", interface_items(), "ether1")

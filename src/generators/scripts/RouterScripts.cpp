@@ -99,6 +99,7 @@ Result generate_expiry_reminder() {
 
 const PageSpec& online_count_page_spec() {
     static const PageSpec kPage{.caption = "统计在线计算机",
+                                .summary = "路由器定时统计内网在线电脑的数量",
                                 .controls = {
                                     edit(name::online_subnet, "内网网段IP:", "192.168.1.0/24")
                                         .typed(ValueType::ipv4_net)
@@ -112,6 +113,7 @@ const PageSpec& online_count_page_spec() {
 const PageSpec& scheduled_backup_page_spec() {
     static const PageSpec kPage{
         .caption = "ROS备份",
+        .summary = "路由器定时备份自己的配置",
         .tree = "ROS自动备份设置",
         .controls = {
             edit(name::backup_time, "什么时间备份:", "02:00:00").hinted("一般凌晨备份,不做任何操作设置了"),
@@ -128,6 +130,7 @@ const PageSpec& mail_backup_page_spec() {
         for (const MailProvider& p : mail_providers()) domains.emplace_back(p.domain);
         return PageSpec{
             .caption = "邮箱备份",
+            .summary = "路由器定时备份配置并发到邮箱",
             .tree = "ROS邮箱自动备份",
             .controls = {
                 label(name::mail_advice, "建议申请新的邮箱账号,专门做发送ROS备份文件使用,方便管理!"),
@@ -146,6 +149,7 @@ const PageSpec& mail_backup_page_spec() {
 const PageSpec& pcc_rebalance_page_spec() {
     static const PageSpec kPage{
         .caption = "PPPoE断线修改PCC参数",
+        .summary = "PPPoE线路断线时自动调整PCC负载参数",
         .tree = "断线修改PCC参数",
         .controls = {
             label(name::pcc_condition, "使用条件:你的ROS使用了PCC功能,否则脚本无效"),
@@ -164,6 +168,7 @@ const PageSpec& pcc_rebalance_page_spec() {
 const PageSpec& expiry_reminder_page_spec() {
     static const PageSpec kPage{
         .caption = "pppoe到期提醒",
+        .summary = "提醒快到期的PPPoE账号用户",
         .tree = "PPPoE到期用户提醒",
         .controls = {
             label(name::expiry_note, "此脚本并非完美一键生成,有些地方需要根据自己情况自行修改,具体看脚本内容"),

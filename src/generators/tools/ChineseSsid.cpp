@@ -17,6 +17,7 @@ constexpr std::string_view group = "分组框90", interface = "编辑框_82无�
 const PageSpec& chinese_ssid_page_spec() {
     static const PageSpec kPage{
         .caption = "中文SSID生成器",
+        .summary = "生成中文无线网络名(SSID)的设置脚本",
         .controls = {
             group_box(name::group, "中文名SSID生成工具"),
             edit(name::interface, "要修改的无线网卡接口:", "wlan1").in(name::group),

@@ -43,6 +43,7 @@ ControlSpec labelled(ControlSpec c, std::string caption) {
 const PageSpec& mac_tools_page_spec() {
     static const PageSpec kPage{
         .caption = "MAC随机生成",
+        .summary = "随机生成MAC地址,查询MAC地址的厂商",
         .tree = "MAC相关工具",
         .controls = {
             group_box(name::list_group, "MAC地址随机生成工具"),

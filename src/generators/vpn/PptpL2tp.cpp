@@ -126,6 +126,7 @@ PageSpec vpn_page_spec(const VpnNames& n) {
     const std::vector<std::string> three = ppp_option_items(false);
     return PageSpec{
         .caption = l2tp ? "L2TP" : "PPTP",
+        .summary = l2tp ? "L2TP服务器、账号和客户端" : "PPTP服务器、账号和客户端",
         .tree = l2tp ? "L2TP设置" : "PPTP设置",
         .controls = {
             group_box(n.server_group, w("PPTP服务端安装设置")),

@@ -37,6 +37,7 @@ constexpr std::string_view route_table = "按钮_17路由表";
 const PageSpec& dual_line_page_spec() {
     static const PageSpec kPage{
         .caption = "双线固定IP电信网通",
+        .summary = "电信、网通两条固定IP线路,各自的地址走各自的线路",
         .controls = {
             group_box(name::group, "电信网通双线固定IP上网安装设置脚本"),
             editable_combo(name::lan, "内网网卡:", ether_items(12), "ether4")

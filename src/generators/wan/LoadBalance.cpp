@@ -242,6 +242,7 @@ const PageSpec& fixed_load_page_spec() {
     const auto& in = n.line_inputs;
     static const PageSpec kPage{
         .caption = "多线固定IP负载",
+        .summary = "多条固定IP线路用PCC或NTH分担流量",
         .tree = "多线固定IP叠加NTH+PCC负载",
         .controls = {
             group_box(n.settings, "多线固定IP负载安装设置脚本"),
@@ -279,6 +280,7 @@ const PageSpec& pppoe_load_page_spec() {
     const auto& in = n.line_inputs;
     static const PageSpec kPage{
         .caption = "多线PPPoE负载",
+        .summary = "多条PPPoE拨号线路用PCC或NTH分担流量",
         .tree = "多线PPPoE叠加NTH+PCC负载",
         .controls = {
             group_box(n.settings, "多线PPPoE负载均衡安装设置脚本"),

@@ -31,6 +31,7 @@ constexpr std::string_view generate = "按钮_12生成";
 const PageSpec& single_line_pppoe_page_spec() {
     static const PageSpec kPage{
         .caption = "单线PPPoE拨号",
+        .summary = "一条PPPoE拨号线路上网:拨号账号、DNS和内网NAT",
         .controls = {
             group_box(name::group, "单线PPPoE拨号上网安装设置脚本"),
             editable_combo(name::lan, "内网网卡:", ether_items(8), "ether2")

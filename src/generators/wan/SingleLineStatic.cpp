@@ -33,6 +33,7 @@ constexpr std::string_view generate = "按钮_11生成";
 const PageSpec& single_line_static_page_spec() {
     static const PageSpec kPage{
         .caption = "单线固定IP",
+        .summary = "一条固定IP线路上网:外网地址、网关、DNS和内网NAT",
         .tree = "单线固定IP(企业)",
         .controls = {
             group_box(name::group, "单线固定IP上网安装设置脚本"),

@@ -174,7 +174,7 @@ const PageSpec& fixed_split_page_spec() {
     static const PageSpec kPage = [] {
         const SplitNames& n = kFixed;
         const auto& in = n.line_inputs;
-        PageSpec page{.caption = "多线固定IP分流"};
+        PageSpec page{.caption = "多线固定IP分流", .summary = "多条固定IP线路按运营商地址表分流"};
         auto& c = page.controls;
         add_settings(c, n, "多线固定IP分流均衡安装设置脚本");
         c.push_back(group_box(n.lines, "当前配置列表"));
@@ -199,7 +199,7 @@ const PageSpec& pppoe_split_page_spec() {
     static const PageSpec kPage = [] {
         const SplitNames& n = kPppoe;
         const auto& in = n.line_inputs;
-        PageSpec page{.caption = "多线PPPoE分流"};
+        PageSpec page{.caption = "多线PPPoE分流", .summary = "多条PPPoE拨号线路按运营商地址表分流"};
         auto& c = page.controls;
         add_settings(c, n, "多线PPPoE分流安装设置脚本");
         c.push_back(group_box(n.lines, "当前配置列表"));

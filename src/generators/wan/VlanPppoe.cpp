@@ -99,6 +99,7 @@ const LineListSpec& vlan_pppoe_list() {
 const PageSpec& vlan_pppoe_page_spec() {
     static const PageSpec kPage{
         .caption = "VLAN多线PPPoE",
+        .summary = "经VLAN交换机在一个网口上拨多条PPPoE",
         .tree = "VLAN多线PPPoE拨号",
         .controls = {
             group_box(name::settings, "VLAN交换机多线PPPOE拨号安装设置"),

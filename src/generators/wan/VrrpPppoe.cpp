@@ -92,6 +92,7 @@ const LineListSpec& vrrp_pppoe_list() {
 const PageSpec& vrrp_pppoe_page_spec() {
     static const PageSpec kPage{
         .caption = "VRRP多线PPPoE",
+        .summary = "用VRRP接口在一个外网口上拨多条PPPoE",
         .tree = "VRRP多线PPPoE拨号",
         .controls = {
             group_box(name::settings, "VRRP多线PPPoE分流安装设置脚本"),

@@ -166,6 +166,7 @@ ControlSpec labelled(ControlSpec box, std::string label) {
 const PageSpec& wireless_dhcp_page_spec() {
     static const PageSpec kPage{
         .caption = "无线网络DHCP",
+        .summary = "无线网卡做接入点,用DHCP自动分配IP",
         .tree = "无线网络DHCP自动分配IP",
         .controls = {
             group_box(name::settings, "无线网络架设脚本+DHCP自动分配IP"),
