@@ -6,15 +6,18 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QStyle>
 #include <QTabWidget>
@@ -25,6 +28,7 @@
 #include <exception>
 #include <utility>
 
+#include "app/FlowLayout.hpp"
 #include "app/MessageBox.hpp"
 #include "app/QtText.hpp"
 #include "app/ScriptPane.hpp"
@@ -73,6 +77,87 @@ void fitText(QLineEdit* edit) {
     const int needed = std::min(textWidth, metrics.horizontalAdvance(QLatin1Char('x')) * 40) + frame + 4;
     if (needed > edit->sizeHint().width()) edit->setMinimumWidth(needed);
 }
+
+// The widest a row label gets before it wraps: about eleven Chinese characters. Every row label of a page
+// takes the width of the page's longest one up to this, so the fields of a page start in one column.
+int labelCap(const QFontMetrics& metrics) {
+    return metrics.horizontalAdvance(QString(11, QChar(0x56FD)));
+}
+
+// A label too long for the label column loses its parenthesised qualifier ("(多个服务器请勿重复)
+// 拨号网卡接口:" reads "拨号网卡接口:"), which is shown after the field instead. `qualifier` is empty
+// when the label is left whole.
+QString shortLabel(const QString& label, const QFontMetrics& metrics, QString& qualifier) {
+    qualifier.clear();
+    if (metrics.horizontalAdvance(label) <= labelCap(metrics)) return label;
+    static const QRegularExpression kQualifier(QStringLiteral("[(（][^()（）]*[)）]"));
+    const QRegularExpressionMatch match = kQualifier.match(label);
+    if (!match.hasMatch()) return label;
+    QString shown = label;
+    shown.remove(match.capturedStart(), match.capturedLength());
+    shown = shown.trimmed();
+    if (shown.isEmpty() || shown == QStringLiteral(":")) return label;
+    qualifier = match.captured();
+    return shown;
+}
+
+// How many characters a box for a value of this type shows; 0 for free text, which takes the room
+// its row leaves.
+int charsFor(ValueType type) {
+    switch (type) {
+        case ValueType::prefix:
+            return 3;
+        case ValueType::rate:
+            return 8;
+        case ValueType::interface_name:
+            return 8;
+        case ValueType::ports:
+            return 11;
+        case ValueType::ipv4:
+            return 15;
+        case ValueType::mac:
+            return 17;
+        case ValueType::ipv4_net:
+            return 18;
+        case ValueType::address_range:
+            return 25;
+        case ValueType::text:
+            return 0;
+    }
+    return 0;
+}
+
+// Free text gets at least this many characters, and at most the longer bound however wide the row.
+constexpr int kTextChars = 12, kTextMaxChars = 32;
+
+// A free-text box that starts with a short number or time (an MSS, a VLAN ID, "00:01:00") holds one:
+// it is sized for it rather than stretched across the row.
+bool holdsNumber(const ControlSpec& c) {
+    static const QRegularExpression kNumber(QStringLiteral("^[0-9][0-9:.]{0,9}$"));
+    return c.type == ValueType::text && kNumber.match(qs(c.text)).hasMatch();
+}
+int charsFor(const ControlSpec& c) {
+    return holdsNumber(c) ? 10 : charsFor(c.type);
+}
+
+// An edit box as wide as the values of its type are long (and never narrower than its default needs);
+// a free-text box grows with its row.
+void sizeByType(QLineEdit* edit, const ControlSpec& c) {
+    const QFontMetrics metrics = edit->fontMetrics();
+    const int digit = metrics.horizontalAdvance(QLatin1Char('0'));
+    const int frame = 2 * edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit) + 8;
+    const int chars = charsFor(c);
+    if (chars == 0) {
+        edit->setMinimumWidth(std::max(edit->minimumWidth(), digit * kTextChars + frame));
+        edit->setMaximumWidth(std::max(edit->minimumWidth(), digit * kTextMaxChars + frame));
+        edit->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        return;
+    }
+    edit->setFixedWidth(std::max(edit->minimumWidth(), digit * chars + frame));
+}
+
+// Rows a line list shows without scrolling, whatever its page asks of the height.
+constexpr int kListRows = 5;
 
 void setRows(QTreeWidget* list, const Rows& rows, int selected) {
     list->clear();
@@ -133,6 +218,8 @@ QWidget* PageView::control(std::string_view name) const {
 }
 
 void PageView::build() {
+    for (const ControlSpec& c : spec().controls)
+        if (c.kind == ControlKind::line_list && m_lineList == nullptr) m_lineList = &c;
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(6, 4, 6, 4);
     auto* form = new QFormLayout;
@@ -141,8 +228,75 @@ void PageView::build() {
     // the top.
     bool fillsHeight = false;
     for (const ControlSpec& c : spec().controls) fillsHeight = fillsHeight || growsDown(c.kind);
+    // Generate buttons whose list is not in a box of its own come last.
+    for (const auto& row : std::exchange(m_generateRows, {})) form->addRow(createRow(row));
     page->addLayout(form, fillsHeight ? 1 : 0);
     if (!fillsHeight) page->addStretch(1);
+    alignLabels();
+    emboldenTitles();
+    for (QWidget* panel : m_narrowPanels) panel->setMaximumWidth(panel->minimumSizeHint().width());
+}
+
+// Every row label of the page takes the width of the longest one (capped; a longer one wraps), right
+// aligned, so that fields start in one column in every box.
+void PageView::alignLabels() {
+    const QFontMetrics metrics = fontMetrics();
+    int width = 0;
+    for (const QLabel* label : m_gridLabels) width = std::max(width, metrics.horizontalAdvance(label->text()));
+    width = std::min(width + 2, labelCap(metrics));
+    for (QLabel* label : m_gridLabels) {
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setWordWrap(metrics.horizontalAdvance(label->text()) > width);
+        label->setFixedWidth(width);
+    }
+}
+
+// Group box titles in bold; what the boxes hold keeps the page's own weight.
+void PageView::emboldenTitles() {
+    for (const ControlSpec& c : spec().controls) {
+        auto* box = qobject_cast<QGroupBox*>(control(c.name));
+        if (box == nullptr) continue;
+        QFont bold = box->font();
+        bold.setBold(true);
+        box->setFont(bold);
+        for (QWidget* child : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (qobject_cast<QGroupBox*>(child) != nullptr) continue;
+            QFont plain = child->font();
+            plain.setBold(false);
+            child->setFont(plain);
+        }
+    }
+}
+
+bool PageView::isGenerateRow(const std::vector<const ControlSpec*>& row) const {
+    bool generates = false;
+    for (const ControlSpec* c : row) {
+        if (c->kind != ControlKind::button) return false;
+        const Binding* b = m_entry.binding(c->name);
+        generates = generates || (b != nullptr && b->kind == BindingKind::generate);
+    }
+    return generates;
+}
+
+// The inputs of one line and the buttons that add, change or remove it, as one row that wraps only
+// where the page is too narrow for it.
+QWidget* PageView::lineInputs(const std::vector<std::vector<const ControlSpec*>>& rows) {
+    auto* holder = new QWidget(this);
+    auto* flow = new FlowLayout(14, 4);
+    holder->setLayout(flow);
+    for (const auto& row : rows) {
+        const ControlSpec& first = *row.front();
+        auto* unit = new QWidget(holder);
+        auto* line = new QHBoxLayout(unit);
+        line->setContentsMargins(0, 0, 0, 0);
+        line->setSpacing(6);
+        QLabel* label = first.label.empty() ? nullptr : new QLabel(qs(first.label), unit);
+        if (label != nullptr) line->addWidget(label);
+        line->addLayout(createRow(row));
+        if (label != nullptr) label->setBuddy(control(first.name));
+        flow->addWidget(unit);
+    }
+    return holder;
 }
 
 // Lays out the controls of one group (or of the page itself, group ""): one row per control, a
@@ -162,16 +316,58 @@ void PageView::fillContainer(QFormLayout* layout, std::string_view group) {
         else
             rows.push_back({&c});
     }
+    // A box of nothing but rows of buttons shows them as a grid of equal cells.
+    const auto onlyButtons = [](const std::vector<const ControlSpec*>& row) {
+        return std::all_of(row.begin(), row.end(), [](const ControlSpec* c) { return c->kind == ControlKind::button; });
+    };
+    if (!group.empty() && rows.size() > 1 && std::all_of(rows.begin(), rows.end(), onlyButtons)) {
+        auto* grid = new QGridLayout;
+        grid->setHorizontalSpacing(6);
+        grid->setVerticalSpacing(4);
+        std::size_t columns = 0;
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            columns = std::max(columns, rows[r].size());
+            for (std::size_t col = 0; col < rows[r].size(); ++col) {
+                QWidget* w = createWidget(*rows[r][col]);
+                w->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+                grid->addWidget(w, static_cast<int>(r), static_cast<int>(col));
+            }
+        }
+        for (std::size_t col = 0; col < columns; ++col) grid->setColumnStretch(static_cast<int>(col), 1);
+        layout->addRow(grid);
+        return;
+    }
+    // In the box of a line list, the rows above the list are the inputs of one line and its buttons.
+    const bool linesHere = m_lineList != nullptr && !group.empty() && m_lineList->group == group;
+    std::vector<std::vector<const ControlSpec*>> lineRows;
     for (const auto& row : rows) {
         const ControlSpec& first = *row.front();
+        // Pointers into one vector: the row comes before the list in the page's order.
+        const bool beforeList = m_lineList != nullptr && &first < m_lineList;
+        if (beforeList && !linesHere && isGenerateRow(row)) {
+            m_generateRows.push_back(row);
+            continue;
+        }
+        if (linesHere && beforeList && !isBox(first.kind) && !spansRow(first.kind)) {
+            lineRows.push_back(row);
+            continue;
+        }
+        if (!lineRows.empty()) layout->addRow(lineInputs(std::exchange(lineRows, {})));
         if (isBox(first.kind)) {
             addBoxes(layout, row);
             continue;
         }
-        QLayout* field = createRow(row);
+        QString qualifier;
+        const QString shown = first.label.empty() ? QString() : shortLabel(qs(first.label), fontMetrics(), qualifier);
+        QLayout* field = createRow(row, qualifier);
         if (!first.label.empty()) {
-            auto* label = new QLabel(qs(first.label), this);
+            auto* label = new QLabel(shown, this);
             label->setBuddy(control(first.name));
+            if (!qualifier.isEmpty()) {
+                label->setToolTip(qs(first.label));
+                control(first.name)->setToolTip(qs(first.label));
+            }
+            m_gridLabels.push_back(label);
             layout->addRow(label, field);
         } else if (spansRow(first.kind)) {
             layout->addRow(field);
@@ -179,6 +375,7 @@ void PageView::fillContainer(QFormLayout* layout, std::string_view group) {
             layout->addRow(static_cast<QWidget*>(nullptr), field);
         }
     }
+    if (!lineRows.empty()) layout->addRow(lineInputs(lineRows));
 }
 
 // A row of group boxes and panels side by side, sharing its width. A group box on a tab goes into its
@@ -186,6 +383,11 @@ void PageView::fillContainer(QFormLayout* layout, std::string_view group) {
 void PageView::addBoxes(QFormLayout* layout, const std::vector<const ControlSpec*>& row) {
     auto* boxes = new QHBoxLayout;
     bool used = false;
+    // Beside a panel that holds an editor or a list, the other panels keep to their least width, so
+    // the editor gets the room (a side window's form beside its output).
+    const bool besideGrowing = std::any_of(row.begin(), row.end(), [this](const ControlSpec* c) {
+        return c->kind == ControlKind::panel && holdsGrowing(c->name);
+    });
     for (const ControlSpec* c : row) {
         QWidget* w = createWidget(*c);
         auto* inner = new QFormLayout(w);
@@ -212,15 +414,23 @@ void PageView::addBoxes(QFormLayout* layout, const std::vector<const ControlSpec
         }
         // A panel that holds an editor or a list takes the room its neighbours leave; the others keep
         // their natural size at the top.
-        if (holdsGrowing(c->name))
+        if (holdsGrowing(c->name)) {
             boxes->addWidget(w, 1);
-        else
+        } else {
             boxes->addWidget(w, 0, Qt::AlignTop);
+            if (besideGrowing) m_narrowPanels.push_back(w);
+        }
     }
-    if (used)
-        layout->addRow(boxes);
-    else
+    if (!used) {
         delete boxes;
+        return;
+    }
+    layout->addRow(boxes);
+    const bool holdsList = m_lineList != nullptr && std::any_of(row.begin(), row.end(), [this](const ControlSpec* c) {
+                               return c->name == m_lineList->group;
+                           });
+    if (holdsList)
+        for (const auto& deferred : std::exchange(m_generateRows, {})) layout->addRow(createRow(deferred));
 }
 
 // Whether a box holds, directly or inside a box of its own, a control that takes the height it gets.
@@ -288,7 +498,7 @@ void PageView::connectUnmasking() {
 // A row that starts with a label captioned like an input is a row of readouts (a calculator's
 // results): its labels keep their natural width, so that each reads right after its caption and
 // readouts of the same length stand in columns from row to row.
-QLayout* PageView::createRow(const std::vector<const ControlSpec*>& row) {
+QLayout* PageView::createRow(const std::vector<const ControlSpec*>& row, const QString& qualifier) {
     auto* line = new QHBoxLayout;
     line->setSpacing(6);
     const bool readouts = row.front()->kind == ControlKind::label && !row.front()->label.empty();
@@ -296,13 +506,19 @@ QLayout* PageView::createRow(const std::vector<const ControlSpec*>& row) {
     QString pendingHint;
     auto placeHint = [&] {
         if (pendingHint.isEmpty()) return;
-        line->addWidget(textLabel(pendingHint, this), 1);
+        // Hints are muted, so the fields and their labels stand out.
+        QLabel* hint = textLabel(pendingHint, this);
+        hint->setForegroundRole(QPalette::PlaceholderText);
+        line->addWidget(hint, 1);
         pendingHint.clear();
         grows = true;
     };
     for (std::size_t i = 0; i < row.size(); ++i) {
         const ControlSpec& c = *row[i];
-        const bool hinted = !c.hint.empty() && c.kind != ControlKind::hyperlink;
+        QString hintText = c.kind == ControlKind::hyperlink ? QString() : qs(c.hint);
+        if (i == 0 && !qualifier.isEmpty())
+            hintText = hintText.isEmpty() ? qualifier : qualifier + QLatin1Char(' ') + hintText;
+        const bool hinted = !hintText.isEmpty();
         if (hinted) placeHint();
         QWidget* w = createWidget(c);
         if (i > 0 && !c.label.empty()) {
@@ -310,11 +526,12 @@ QLayout* PageView::createRow(const std::vector<const ControlSpec*>& row) {
             label->setBuddy(w);
             line->addWidget(label);
         }
-        // Wide controls take the room left in the row; the others keep their natural width.
-        const bool widgetGrows = spansRow(c.kind) && !(readouts && c.kind == ControlKind::label);
+        // Wide controls and free-text boxes take the room left in the row; the others keep their width.
+        const bool freeText = (c.kind == ControlKind::edit || c.kind == ControlKind::password) && charsFor(c) == 0;
+        const bool widgetGrows = (spansRow(c.kind) && !(readouts && c.kind == ControlKind::label)) || freeText;
         line->addWidget(w, widgetGrows ? 1 : 0);
         grows = grows || widgetGrows;
-        if (hinted) pendingHint = qs(c.hint);
+        if (hinted) pendingHint = hintText;
     }
     placeHint();
     if (!grows) line->addStretch(1);
@@ -330,6 +547,7 @@ QWidget* PageView::createWidget(const ControlSpec& c) {
             auto* edit = new QLineEdit(text, this);
             if (c.kind == ControlKind::password) edit->setEchoMode(QLineEdit::Password);
             fitText(edit);
+            sizeByType(edit, c);
             // A box the page watches reacts to every change of its text, or to being left (one that fills
             // itself in again). Text set by a reaction is no change the user made: it runs nothing.
             if (const Binding* b = m_entry.binding(c.name); b != nullptr && b->kind == BindingKind::change)
@@ -363,6 +581,13 @@ QWidget* PageView::createWidget(const ControlSpec& c) {
         }
         case ControlKind::button: {
             auto* button = new QPushButton(shownCaption(text), this);
+            if (c.destructive) {
+                // A script that reboots, stops or resets the router reads differently from one that looks.
+                button->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
+                QPalette warning = button->palette();
+                warning.setColor(QPalette::ButtonText, QColor(0xA0, 0x1E, 0x1E));
+                button->setPalette(warning);
+            }
             if (c.command == EditorCommand::none)
                 connect(button, &QPushButton::clicked, this, [this, name = c.name] { press(name); });
             else
@@ -436,6 +661,10 @@ QWidget* PageView::createWidget(const ControlSpec& c) {
             if (c.kind == ControlKind::editable_combo) {
                 combo->setEditable(true);
                 combo->setEditText(text);
+                if (const int chars = charsFor(c.type); chars > 0) {
+                    combo->setMinimumContentsLength(chars);
+                    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+                }
             } else {
                 combo->setCurrentIndex(c.index);
             }
@@ -455,7 +684,13 @@ QWidget* PageView::createWidget(const ControlSpec& c) {
             for (std::size_t i = 0; i < c.columns.size(); ++i)
                 list->setColumnWidth(static_cast<int>(i), c.columns[i].width);
             list->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-            list->setMinimumHeight(120);
+            // The header and a handful of rows, plus a scroll bar for columns wider than the list.
+            auto* probe = new QTreeWidgetItem(list, QStringList(QStringLiteral("0")));
+            const int rowHeight = list->sizeHintForRow(0);
+            delete probe;
+            list->setMinimumHeight(list->header()->sizeHint().height() + kListRows * rowHeight +
+                                   2 * list->frameWidth() +
+                                   list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list) + 2);
             connect(list, &QTreeWidget::itemSelectionChanged, this, [this, list, name = c.name] {
                 if (m_applying || selectedRow(list) < 0) return;
                 press(name);

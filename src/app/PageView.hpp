@@ -13,6 +13,7 @@
 
 class QButtonGroup;
 class QFormLayout;
+class QLabel;
 class QTabWidget;
 
 namespace vorlix {
@@ -47,9 +48,13 @@ Q_SIGNALS:
 private:
     void build();
     QWidget* createWidget(const ControlSpec& c);
-    QLayout* createRow(const std::vector<const ControlSpec*>& row);
+    QLayout* createRow(const std::vector<const ControlSpec*>& row, const QString& qualifier = {});
     void fillContainer(QFormLayout* layout, std::string_view group);
     void addBoxes(QFormLayout* layout, const std::vector<const ControlSpec*>& row);
+    QWidget* lineInputs(const std::vector<std::vector<const ControlSpec*>>& rows);
+    bool isGenerateRow(const std::vector<const ControlSpec*>& row) const;
+    void alignLabels();
+    void emboldenTitles();
     void connectTabs();
     void connectCollapses();
     void connectUnmasking();
@@ -68,6 +73,14 @@ private:
     std::map<std::string, QTabWidget*, std::less<>> m_tabSets;
     ScriptPane* m_editor = nullptr;
     bool m_applying = false;
+    // The labels in front of the rows, which share one column width across the page.
+    std::vector<QLabel*> m_gridLabels;
+    // The line list of the page (if any) and the rows of generate buttons that wait to be laid out
+    // after it: a page with a list of lines reads settings, lines, then the buttons that use both.
+    const ControlSpec* m_lineList = nullptr;
+    std::vector<std::vector<const ControlSpec*>> m_generateRows;
+    // Panels beside an editor's panel, held to their least width once the page is built.
+    std::vector<QWidget*> m_narrowPanels;
 };
 
 }  // namespace vorlix

@@ -92,6 +92,8 @@ struct ControlSpec {
     std::string collapse_with;
     // A check box that shows the text of password box `reveals` in clear while it is checked.
     std::string reveals;
+    // A button whose script changes or stops the router (a reboot, a reset): shown with a warning.
+    bool destructive = false;
 
     // Modifiers, so that a page table reads as a list of calls.
     ControlSpec&& in(std::string_view group_name) && {
@@ -142,6 +144,10 @@ struct ControlSpec {
     // A check box that unmasks password box `password_box` while it is checked; the text is untouched.
     ControlSpec&& unmasks(std::string_view password_box) && {
         reveals = std::string(password_box);
+        return std::move(*this);
+    }
+    ControlSpec&& warns() && {
+        destructive = true;
         return std::move(*this);
     }
     // A button that saves or copies the text of editor `editor_name` (or copies a label's text).

@@ -19,7 +19,7 @@ constexpr std::string_view restore_group = "分组框9", restore = "编辑框_03
                            restore_by_date = "按钮_03还原日期";
 constexpr std::string_view time_group = "分组框10", time_sync = "按钮_03时间同步";
 constexpr std::string_view dns_group = "分组框11", dns_flush = "按钮_03定时清理DDNS";
-constexpr std::string_view fixed_group = "分组框12";
+constexpr std::string_view fixed_group = "分组框12", inspect_group = "分组框_03查看", act_group = "分组框_03操作";
 }  // namespace name
 
 // Public time servers that answer from inside China. RouterOS 5.x/6.x takes only addresses for its
@@ -41,9 +41,9 @@ const std::array<FixedCommand, kFixedCommandCount>& fixed_commands() {
     static const std::array<FixedCommand, kFixedCommandCount> kCommands = {{
         {"按钮_03监控CPU", "监控CPU及内存使用情况", "/system resource monitor"},
         {"按钮_03所有连接", "查看当前所有网络连接", "/ip firewall connection print"},
-        {"按钮_03路由重启", "路由器重启脚本", "/system reboot"},
-        {"按钮_03路由关机", "路由器关机脚本", "/system shutdown"},
-        {"按钮_03恢复初始化", "ROS恢复安装默认(初始化脚本)", "/system reset"},
+        {"按钮_03路由重启", "路由器重启脚本", "/system reboot", true},
+        {"按钮_03路由关机", "路由器关机脚本", "/system shutdown", true},
+        {"按钮_03恢复初始化", "ROS恢复安装默认(初始化脚本)", "/system reset", true},
         {"按钮_03系统时间", "查看系统时间", "/system clock print"},
         {"按钮_03系统信息", "查看系统常规信息", "/system resource print"},
         {"按钮_03系统PCI", "查看系统PCI信息", "/system resource pci print"},
@@ -55,9 +55,9 @@ const std::array<FixedCommand, kFixedCommandCount>& fixed_commands() {
         {"按钮_03网卡", "查看网卡情况", "/interface print"},
         {"按钮_03网关", "查看网关配置情况", "/ip route print"},
         {"按钮_03防火墙", "查看防火墙配置情况", "/ip firewall filter print"},
-        {"按钮_03关闭ssh", "关闭ssh通道", service_off_command("ssh")},
-        {"按钮_03关闭telnet", "关闭telnet通道", service_off_command("telnet")},
-        {"按钮_03关闭ftp", "关闭ftp通道", service_off_command("ftp")},
+        {"按钮_03关闭ssh", "关闭ssh通道", service_off_command("ssh"), true},
+        {"按钮_03关闭telnet", "关闭telnet通道", service_off_command("telnet"), true},
+        {"按钮_03关闭ftp", "关闭ftp通道", service_off_command("ftp"), true},
     }};
     return kCommands;
 }
@@ -92,12 +92,21 @@ const PageSpec& system_maintenance_page_spec() {
             button(name::dns_flush, "每24小时清理DNS缓存").in(name::dns_group),
 
             group_box(name::fixed_group, "其他5.X/6.X通用脚本生成"),
+            group_box(name::inspect_group, "查看").in(name::fixed_group),
+            group_box(name::act_group, "操作").in(name::fixed_group),
         };
-        // Three buttons to a row.
-        std::size_t i = 0;
+        // The commands that only look, four to a row, apart from those that change or stop the router,
+        // three to a row.
+        std::size_t looks = 0, acts = 0;
         for (const FixedCommand& c : fixed_commands()) {
-            ControlSpec b = button(c.button, std::string(c.caption)).in(name::fixed_group);
-            page.controls.push_back(i++ % 3 == 0 ? std::move(b) : std::move(b).beside());
+            if (c.destructive) continue;
+            ControlSpec b = button(c.button, std::string(c.caption)).in(name::inspect_group);
+            page.controls.push_back(looks++ % 4 == 0 ? std::move(b) : std::move(b).beside());
+        }
+        for (const FixedCommand& c : fixed_commands()) {
+            if (!c.destructive) continue;
+            ControlSpec b = button(c.button, std::string(c.caption)).in(name::act_group).warns();
+            page.controls.push_back(acts++ % 3 == 0 ? std::move(b) : std::move(b).beside());
         }
         return page;
     }();

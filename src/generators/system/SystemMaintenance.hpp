@@ -15,6 +15,7 @@ namespace vorlix {
 struct FixedCommand {
     std::string_view button, caption;
     std::string text;
+    bool destructive = false;  // reboots, stops or resets the router, or closes a way in
 };
 inline constexpr std::size_t kFixedCommandCount = 19;
 const std::array<FixedCommand, kFixedCommandCount>& fixed_commands();

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string_view>
+#include <vector>
+
 #include "generators/all_pages.hpp"
 #include "generators/system/SystemMaintenance.hpp"
 #include "support/press.hpp"
@@ -103,15 +106,25 @@ TEST(SystemMaintenance, BackupAndRestoreByNameOrDate) {
 TEST(SystemMaintenance, EveryFixedCommandIsAButtonOfItsGroup) {
     const PageEntry* page = registry().page_at(0, 3);
     ASSERT_NE(page, nullptr);
+    std::vector<std::string_view> destructive;
     for (const FixedCommand& c : fixed_commands()) {
         SCOPED_TRACE(c.button);
         const ControlSpec* spec = page->spec->find(c.button);
         ASSERT_NE(spec, nullptr);
         EXPECT_EQ(spec->text, c.caption);
-        EXPECT_EQ(spec->group, "分组框12");
+        // Inside 分组框12, the commands that only look apart from those that change or stop the router,
+        // which are shown with a warning.
+        const ControlSpec* box = page->spec->find(spec->group);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->group, "分组框12");
+        EXPECT_EQ(box->text, c.destructive ? "操作" : "查看");
+        EXPECT_EQ(spec->destructive, c.destructive);
+        if (c.destructive) destructive.push_back(c.button);
         EXPECT_EQ(press(std::string(c.button)), c.text);
         EXPECT_EQ(c.text.find('\r'), std::string::npos);
     }
+    EXPECT_EQ(destructive, (std::vector<std::string_view>{"按钮_03路由重启", "按钮_03路由关机", "按钮_03恢复初始化",
+                                                          "按钮_03关闭ssh", "按钮_03关闭telnet", "按钮_03关闭ftp"}));
     EXPECT_EQ(press("按钮_03关闭ssh"), "/ip service set [find name=\"ssh\"] disabled=yes");
     EXPECT_EQ(press("按钮_03关闭telnet"), "/ip service set [find name=\"telnet\"] disabled=yes");
     EXPECT_EQ(press("按钮_03关闭ftp"), "/ip service set [find name=\"ftp\"] disabled=yes");
