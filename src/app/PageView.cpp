@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "app/Language.hpp"
 #include "app/MessageBox.hpp"
 #include "app/QtText.hpp"
 #include "app/ScriptPane.hpp"
@@ -162,6 +163,7 @@ void PageView::fillContainer(QFormLayout* layout, std::string_view group) {
         if (!first.label.empty()) {
             auto* label = new QLabel(qs(first.label), this);
             label->setBuddy(control(first.name));
+            label->setProperty(kLabelOfProperty, qs(first.name));
             layout->addRow(label, field);
         } else if (spansRow(first.kind)) {
             layout->addRow(field);
@@ -258,10 +260,12 @@ QLayout* PageView::createRow(const std::vector<const ControlSpec*>& row) {
     auto* line = new QHBoxLayout;
     line->setSpacing(6);
     bool grows = false;
-    QString pendingHint;
+    QString pendingHint, pendingHintOf;
     auto placeHint = [&] {
         if (pendingHint.isEmpty()) return;
-        line->addWidget(textLabel(pendingHint, this), 1);
+        QLabel* hint = textLabel(pendingHint, this);
+        hint->setProperty(kHintOfProperty, pendingHintOf);
+        line->addWidget(hint, 1);
         pendingHint.clear();
         grows = true;
     };
@@ -273,13 +277,17 @@ QLayout* PageView::createRow(const std::vector<const ControlSpec*>& row) {
         if (i > 0 && !c.label.empty()) {
             auto* label = new QLabel(qs(c.label), this);
             label->setBuddy(w);
+            label->setProperty(kLabelOfProperty, qs(c.name));
             line->addWidget(label);
         }
         // Wide controls take the room left in the row; the others keep their natural width.
         const bool widgetGrows = spansRow(c.kind);
         line->addWidget(w, widgetGrows ? 1 : 0);
         grows = grows || widgetGrows;
-        if (hinted) pendingHint = qs(c.hint);
+        if (hinted) {
+            pendingHint = qs(c.hint);
+            pendingHintOf = qs(c.name);
+        }
     }
     placeHint();
     if (!grows) line->addStretch(1);

@@ -15,6 +15,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -27,12 +28,16 @@
 #include "forms/form_file.hpp"
 #include "forms/press.hpp"
 #include "generators/all_pages.hpp"
+#include "generators/language_export.hpp"
 #include "script/encoding.hpp"
 #include "script/files.hpp"
 #include "script/isp_lists.hpp"
 #include "script/ros_date.hpp"
 #include "script/ros_escape.hpp"
 #include "version.hpp"
+#ifdef VORLIX_HAS_OPENCC
+#include "traditional/traditional.hpp"
+#endif
 
 namespace vorlix {
 namespace {
@@ -167,6 +172,31 @@ int cmd_isp_list(const std::string& key) {
     const std::optional<IspList> list = isp_list_by_key(key);
     if (!list) return usage_error("unknown list " + key + " (the lists are " + std::string(isp_keys_text()) + ")");
     return print(isp_list_text(*list));
+}
+
+// Writes the Traditional language packs of every window into DIR, creating it when needed.
+int cmd_export_language(const std::string& dir) {
+#ifdef VORLIX_HAS_OPENCC
+    const TraditionalConverter traditional = open_traditional();
+    if (traditional.error) {
+        std::cerr << "vorlix-cli: " << *traditional.error << "\n";
+        return kRefused;
+    }
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::u8path(dir), ec);
+    if (ec) {
+        std::cerr << "vorlix-cli: " << dir << ": " << ec.message() << "\n";
+        return kRefused;
+    }
+    if (const std::optional<std::string> error = write_language_packs(dir, traditional.convert)) {
+        std::cerr << "vorlix-cli: " << *error << "\n";
+        return kRefused;
+    }
+    return kOk;
+#else
+    std::cerr << "vorlix-cli: this build has no Traditional Chinese conversion (OpenCC)\n";
+    return kRefused;
+#endif
 }
 
 int cmd_generate(const GenerateOptions& o) {
@@ -307,12 +337,18 @@ int run(int argc, const char* const* argv) {
     CLI::App* isp_list = app.add_subcommand("isp-list", "print one built-in carrier address list exactly as stored");
     isp_list->add_option("KEY", isp_key_arg, std::string("one of ") + std::string(isp_keys_text()))->required();
 
+    std::string language_dir;
+    CLI::App* export_language =
+        app.add_subcommand("export-language", "write the Traditional language packs of every window into DIR");
+    export_language->add_option("DIR", language_dir, "the directory for language1.ini ... (created when missing)")
+        ->required();
+
     if (argc > 1 && argv[1][0] != '-') {
         bool known = false;
         for (const CLI::App* sub : app.get_subcommands({})) known = known || sub->check_name(argv[1]);
         if (!known)
             return usage_error(std::string("unknown command ") + argv[1] +
-                               " (list, show, generate, form, escape, unescape, ros-date, isp-list)");
+                               " (list, show, generate, form, escape, unescape, ros-date, isp-list, export-language)");
     }
     // The text commands take any text, also one that starts with "-": whatever is not one of their own
     // options is the text, as if it followed "--".
@@ -348,6 +384,7 @@ int run(int argc, const char* const* argv) {
     }
     if (app.got_subcommand("form")) return cmd_form(form_key);
     if (app.got_subcommand("isp-list")) return cmd_isp_list(isp_key_arg);
+    if (app.got_subcommand("export-language")) return cmd_export_language(language_dir);
     if (app.got_subcommand("escape")) {
         return print(ros_escape(bytes_of(escape_text, escape_utf8)) + "\n");
     }
