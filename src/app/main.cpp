@@ -17,10 +17,12 @@
 #include <vector>
 
 #include "app/MainWindow.hpp"
+#include "app/Notices.hpp"
 #include "app/PageView.hpp"
 #include "app/SingleInstance.hpp"
 #include "app/TrayIcon.hpp"
 #include "forms/data_dir.hpp"
+#include "forms/settings.hpp"
 #include "generators/all_pages.hpp"
 #include "version.hpp"
 
@@ -169,5 +171,13 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         return 0;
     }
-    return QApplication::exec();
+    // Usage notices go only to a statistics page the user named; by default nothing is sent.
+    const std::string dataDir = vorlix::data_dir();
+    vorlix::Notices notices(dataDir, vorlix::stats_endpoint(dataDir));
+    notices.start(vorlix::local_now());
+    const int status = QApplication::exec();
+    // The window is gone; the offline report may hold the end for a few seconds at most.
+    notices.stop();
+    notices.sendOffline();
+    return status;
 }
