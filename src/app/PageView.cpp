@@ -335,6 +335,11 @@ QWidget* PageView::createWidget(const ControlSpec& c) {
                 connect(button, &QPushButton::clicked, this, [this, name = c.name] { press(name); });
             else
                 connect(button, &QPushButton::clicked, this, [this, target = c.target, command = c.command] {
+                    // A label's text (a result the page shows) is copied as it stands.
+                    if (auto* label = qobject_cast<QLabel*>(control(target))) {
+                        if (command == EditorCommand::copy) QGuiApplication::clipboard()->setText(label->text());
+                        return;
+                    }
                     auto* pane = qobject_cast<ScriptPane*>(control(target));
                     if (pane == nullptr) return;
                     if (command == EditorCommand::save)
@@ -565,7 +570,7 @@ void PageView::press(std::string_view control) {
     if (m_entry.binding(control) == nullptr) return;
     // Whatever goes wrong in a binding ends here, as a message, never in the event loop.
     try {
-        Env env{m_random, local_now(), data_dir()};
+        Env env{m_random, local_now(), data_dir(), mac_registry_setting()};
         deliver(vorlix::press(m_entry, collect(), control, env));
     } catch (const std::exception& e) {
         showMessage({.text = std::string("操作失败: ") + e.what(), .icon = kIconError}, window());

@@ -34,6 +34,7 @@
 #include "script/isp_lists.hpp"
 #include "script/ros_date.hpp"
 #include "script/ros_escape.hpp"
+#include "tools/mac_vendor.hpp"
 #include "version.hpp"
 #ifdef VORLIX_HAS_OPENCC
 #include "traditional/traditional.hpp"
@@ -199,6 +200,34 @@ int cmd_export_language(const std::string& dir) {
 #endif
 }
 
+// The vendor of a MAC address from the IEEE registry: ADDRESS, vendor and postal address, tab-separated.
+// Where the registry has no entry, an address that is a group or locally administered one still has an
+// answer ("组播地址", "本地管理地址"); any other is not found (status 1), as is every address without a
+// registry. A registry named with --registry is the only one read.
+int cmd_mac_vendor(const std::string& mac, const std::string& registry) {
+    std::vector<std::string> locations;
+    if (!registry.empty()) {
+        locations.push_back(registry);
+    } else {
+        if (std::string setting = mac_registry_setting(); !setting.empty()) locations.push_back(std::move(setting));
+        for (std::string& place : default_mac_registry_locations()) locations.push_back(std::move(place));
+    }
+    const VendorLookup lookup = lookup_mac_vendor(mac, locations);
+    if (lookup.status == VendorLookup::Status::bad_address)
+        return usage_error("not a MAC address: " + mac + " (12 hexadecimal digits, in pairs joined by : or - or not)");
+    const VendorTexts texts = vendor_texts(lookup);
+    if (lookup.status == VendorLookup::Status::no_registry) {
+        std::cerr << "vorlix-cli: " << texts.vendor << ": " << texts.address << "\n";
+        return kRefused;
+    }
+    if (lookup.status == VendorLookup::Status::not_listed && !lookup.multicast && !lookup.local) {
+        std::cerr << "vorlix-cli: " << texts.vendor << ": " << texts.mac << "\n";
+        return kRefused;
+    }
+    write_stdout(texts.mac + "\t" + texts.vendor + "\t" + texts.address + "\n");
+    return kOk;
+}
+
 int cmd_generate(const GenerateOptions& o) {
     const ButtonRef ref = registry().find(o.button);
     if (ref.binding == nullptr) return usage_error("unknown button " + o.button + " (see `vorlix-cli list`)");
@@ -240,7 +269,7 @@ int cmd_generate(const GenerateOptions& o) {
         if (!seed) return usage_error("--seed takes a whole number from 0 to 4294967295, not \"" + *o.seed + "\"");
     }
     SeededRandom random = seed ? SeededRandom(*seed) : SeededRandom();
-    Env env{random, now, data_dir()};
+    Env env{random, now, data_dir(), mac_registry_setting()};
     // As the window does after loading a file: what a check box greys out holds what the page puts there.
     if (!o.form_file.empty()) apply_updates(form, settle(*ref.page, form, env));
     if (auto e = fill(*ref.page, form, input, env)) return usage_error(*e);
@@ -343,12 +372,20 @@ int run(int argc, const char* const* argv) {
     export_language->add_option("DIR", language_dir, "the directory for language1.ini ... (created when missing)")
         ->required();
 
+    std::string vendor_mac, vendor_registry;
+    CLI::App* mac_vendor = app.add_subcommand(
+        "mac-vendor", "the vendor of a MAC address from the IEEE registry (Debian's ieee-data), offline");
+    mac_vendor->add_option("MAC", vendor_mac, "00:01:6C:06:A6:29, 00-01-6C-06-A6-29 or 00016C06A629")->required();
+    mac_vendor->add_option("--registry", vendor_registry,
+                           "a directory holding oui.csv (mam.csv, oui36.csv, iab.csv), or one listing file");
+
     if (argc > 1 && argv[1][0] != '-') {
         bool known = false;
         for (const CLI::App* sub : app.get_subcommands({})) known = known || sub->check_name(argv[1]);
         if (!known)
-            return usage_error(std::string("unknown command ") + argv[1] +
-                               " (list, show, generate, form, escape, unescape, ros-date, isp-list, export-language)");
+            return usage_error(
+                std::string("unknown command ") + argv[1] +
+                " (list, show, generate, form, escape, unescape, ros-date, isp-list, mac-vendor, export-language)");
     }
     // The text commands take any text, also one that starts with "-": whatever is not one of their own
     // options is the text, as if it followed "--".
@@ -385,6 +422,7 @@ int run(int argc, const char* const* argv) {
     if (app.got_subcommand("form")) return cmd_form(form_key);
     if (app.got_subcommand("isp-list")) return cmd_isp_list(isp_key_arg);
     if (app.got_subcommand("export-language")) return cmd_export_language(language_dir);
+    if (app.got_subcommand("mac-vendor")) return cmd_mac_vendor(vendor_mac, vendor_registry);
     if (app.got_subcommand("escape")) {
         return print(ros_escape(bytes_of(escape_text, escape_utf8)) + "\n");
     }

@@ -38,4 +38,8 @@ std::string data_dir() {
 #endif
 }
 
+std::string mac_registry_setting() {
+    return env("VORLIX_IEEE_DATA");
+}
+
 }  // namespace vorlix

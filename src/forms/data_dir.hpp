@@ -7,4 +7,7 @@ namespace vorlix {
 // ~/.config/vorlix) on Linux and %APPDATA%\vorlix on Windows. It is not created here.
 std::string data_dir();
 
+// The IEEE registry location the user named for the MAC vendor lookup: $VORLIX_IEEE_DATA, or "".
+std::string mac_registry_setting();
+
 }  // namespace vorlix

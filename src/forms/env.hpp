@@ -12,6 +12,9 @@ struct Env {
     RandomSource& random;
     DateTime now;          // the local date and time of the press
     std::string data_dir;  // the per-user data directory ("" where nothing may be written)
+    // Where the user keeps the IEEE registry for the MAC vendor lookup (a directory with oui.csv, or one
+    // listing file), tried before the places Debian's ieee-data installs it; "" for none.
+    std::string mac_registry = {};
 };
 
 }  // namespace vorlix

@@ -42,7 +42,8 @@ enum class ValueType {
     interface_name,  // a RouterOS interface name
 };
 
-// What a button does to an editor of its window, without a binding of its own.
+// What a button does to an editor of its window (or, copying, to a label that shows a result), without a
+// binding of its own.
 enum class EditorCommand { none, save, copy };
 
 struct ListColumn {
@@ -126,7 +127,7 @@ struct ControlSpec {
         collapse_with = std::string(check_box_name);
         return std::move(*this);
     }
-    // A button that saves or copies the text of editor `editor_name`.
+    // A button that saves or copies the text of editor `editor_name` (or copies a label's text).
     ControlSpec&& acts_on(std::string_view editor_name, EditorCommand what) && {
         target = std::string(editor_name);
         command = what;

@@ -131,4 +131,10 @@ std::string quote_script(std::string_view script) {
     return out;
 }
 
+std::string item_by_name(std::string_view name) {
+    std::string bare = bare_value(name);
+    if (bare == name) return bare;
+    return "[find name=" + bare + "]";
+}
+
 }  // namespace vorlix

@@ -54,4 +54,10 @@ std::string bare_time(std::string_view text);
 //          characters escaped once more for the command that stores the script.
 std::string quote_script(std::string_view script);
 
+// The item a `set` or `remove` command names by the name the user typed: the name itself where
+// bare_value keeps it bare, otherwise the item found by its quoted name. A quoted name in the place
+// of the item is not read the same way by every tool that parses RouterOS commands; `[find ...]` is.
+// Example: item_by_name("ether1") == "ether1", item_by_name("my wan") == "[find name=\"my wan\"]"
+std::string item_by_name(std::string_view name);
+
 }  // namespace vorlix

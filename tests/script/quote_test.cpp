@@ -149,5 +149,19 @@ TEST(QuoteScript, ATypedValueSurvivesBothReadings) {
     }
 }
 
+TEST(ItemByName, BareNameOrFindByQuotedName) {
+    const Case cases[] = {
+        {"interface", "ether1", "ether1"},
+        {"blank", "my wan", "[find name=\"my wan\"]"},
+        {"quote and dollar stay inside the string", "a\"b$", "[find name=\"a\\\"b\\$\"]"},
+        {"Chinese", "外网", "[find name=\"\\CD\\E2\\CD\\F8\"]"},
+        {"empty names no item", "", "[find name=\"\"]"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        EXPECT_EQ(item_by_name(c.in), c.want);
+    }
+}
+
 }  // namespace
 }  // namespace vorlix

@@ -36,18 +36,19 @@ constexpr std::string_view generate = "按钮_21生成";
 }  // namespace
 }  // namespace name
 
-namespace {
-
-std::vector<std::string> rate_items() {
+std::vector<std::string> ppp_rate_items() {
     return {"64k", "128k", "256k", "384k", "512k", "768k", "1M", "2M", "3M", "4M", "5M", "10M"};
 }
 
-}  // namespace
+std::vector<std::string> ppp_option_items(bool with_required) {
+    if (with_required) return {"default", "no", "yes", "required"};
+    return {"default", "no", "yes"};
+}
 
 const PageSpec& pppoe_server_page_spec() {
     static const PageSpec kPage = [] {
-        const std::vector<std::string> four{"default", "no", "yes", "required"};
-        const std::vector<std::string> three{"default", "no", "yes"};
+        const std::vector<std::string> four = ppp_option_items(true);
+        const std::vector<std::string> three = ppp_option_items(false);
         return PageSpec{
             .caption = "PPPoE服务器设置",
             .controls = {
@@ -72,8 +73,11 @@ const PageSpec& pppoe_server_page_spec() {
                     .in(name::group)
                     .hinted("设置多个PPPOE服务时标识不能重复,否者请保持默认"),
                 check_box(name::rate_limit, "PPPoE客户端限速     上传:", false).in(name::group),
-                editable_combo(name::upload, "", rate_items(), "1M").typed(ValueType::rate).in(name::group).beside(),
-                editable_combo(name::download, "bits/s   下载:", rate_items(), "1M")
+                editable_combo(name::upload, "", ppp_rate_items(), "1M")
+                    .typed(ValueType::rate)
+                    .in(name::group)
+                    .beside(),
+                editable_combo(name::download, "bits/s   下载:", ppp_rate_items(), "1M")
                     .typed(ValueType::rate)
                     .in(name::group)
                     .beside()
@@ -96,23 +100,25 @@ const PageSpec& pppoe_server_page_spec() {
     return kPage;
 }
 
-Result generate_pppoe_server(const PppoeServerFields& f) {
-    // The optional limits, each ended by a blank, in the order idle, session, rate.
-    std::string limits;
-    if (f.idle_timeout) limits += "idle-timeout=" + bare_value(f.idle) + " ";
-    if (f.session_timeout) limits += "session-timeout=" + bare_value(f.session) + " ";
-    if (f.rate_limit) limits += "rate-limit=" + bare_value(f.upload + "/" + f.download) + " ";
+std::string ppp_profile_options(const PppProfileOptions& o) {
+    std::string out = "use-ipv6=" + bare_value(o.use_ipv6) + " use-mpls=" + bare_value(o.use_mpls) +
+                      " use-compression=" + bare_value(o.use_compression) +
+                      " use-vj-compression=" + bare_value(o.use_vj_compression) +
+                      " use-encryption=" + bare_value(o.use_encryption) + " only-one=" + bare_value(o.only_one) +
+                      " change-tcp-mss=" + bare_value(o.change_tcp_mss) + " ";
+    if (o.idle_timeout) out += "idle-timeout=" + bare_value(o.idle) + " ";
+    if (o.session_timeout) out += "session-timeout=" + bare_value(o.session) + " ";
+    if (o.rate_limit) out += "rate-limit=" + bare_value(o.upload + "/" + o.download) + " ";
+    return out + "dns-server=" + bare_value(dns_servers(o.dns1, o.dns2));
+}
 
+Result generate_pppoe_server(const PppoeServerFields& f) {
     const std::string pool = bare_value(f.pool_name);
     const std::string profile = bare_value(f.profile);
     ScriptBuilder b;
     b.line("/ip pool add name=" + pool + " ranges=" + bare_value(f.pool_range));
     b.line("/ppp profile add name=" + profile + " local-address=" + bare_value(f.gateway) + " remote-address=" + pool +
-           " use-ipv6=" + bare_value(f.use_ipv6) + " use-mpls=" + bare_value(f.use_mpls) + " use-compression=" +
-           bare_value(f.use_compression) + " use-vj-compression=" + bare_value(f.use_vj_compression) +
-           " use-encryption=" + bare_value(f.use_encryption) + " only-one=" + bare_value(f.only_one) +
-           " change-tcp-mss=" + bare_value(f.change_tcp_mss) + " " + limits +
-           "dns-server=" + bare_value(dns_servers(f.dns1, f.dns2)));
+           " " + ppp_profile_options(f.options));
     b.line("/interface pppoe-server server add service-name=" + bare_value(f.service_name) + " interface=" +
            bare_value(f.interface) + " one-session-per-host=yes disabled=no default-profile=" + profile);
     return Result::ok(b.str());
@@ -127,23 +133,26 @@ Outcome run_pppoe_server(const Form& form, Env&) {
         .pool_name = form.text(name::pool_name),
         .pool_range = form.text(name::pool_range),
         .gateway = form.text(name::gateway),
-        .dns1 = form.text(name::dns1),
-        .dns2 = form.text(name::dns2),
         .profile = form.text(name::profile),
-        .rate_limit = form.checked(name::rate_limit),
-        .upload = form.text(name::upload),
-        .download = form.text(name::download),
-        .idle_timeout = form.checked(name::idle_on),
-        .idle = form.text(name::idle),
-        .session_timeout = form.checked(name::session_on),
-        .session = form.text(name::session),
-        .use_ipv6 = form.text(name::ipv6),
-        .use_mpls = form.text(name::mpls),
-        .use_compression = form.text(name::compression),
-        .use_vj_compression = form.text(name::vj),
-        .use_encryption = form.text(name::encryption),
-        .only_one = form.text(name::only_one),
-        .change_tcp_mss = form.text(name::tcp_mss),
+        .options =
+            {
+                .dns1 = form.text(name::dns1),
+                .dns2 = form.text(name::dns2),
+                .rate_limit = form.checked(name::rate_limit),
+                .upload = form.text(name::upload),
+                .download = form.text(name::download),
+                .idle_timeout = form.checked(name::idle_on),
+                .idle = form.text(name::idle),
+                .session_timeout = form.checked(name::session_on),
+                .session = form.text(name::session),
+                .use_ipv6 = form.text(name::ipv6),
+                .use_mpls = form.text(name::mpls),
+                .use_compression = form.text(name::compression),
+                .use_vj_compression = form.text(name::vj),
+                .use_encryption = form.text(name::encryption),
+                .only_one = form.text(name::only_one),
+                .change_tcp_mss = form.text(name::tcp_mss),
+            },
     }));
 }
 

@@ -1,13 +1,13 @@
 // The pages of the outer tab "常用工具", in tab order.
 #include "generators/pages.hpp"
+#include "generators/tools/ChineseSsid.hpp"
+#include "generators/tools/MacTools.hpp"
 
 namespace vorlix {
 
 std::vector<PageEntry> tool_pages() {
     static const PageSpec kIndex{.caption = "常用工具"};
-    static const PageSpec kMac{.caption = "MAC随机生成", .tree = "MAC相关工具"};
-    static const PageSpec kSsid{.caption = "中文SSID生成器"};
-    return {unbuilt_page(kIndex), unbuilt_page(kMac), unbuilt_page(kSsid)};
+    return {unbuilt_page(kIndex), mac_tools_page(), chinese_ssid_page()};
 }
 
 }  // namespace vorlix

@@ -5,6 +5,7 @@
 
 #include "forms/outcome.hpp"
 #include "forms/page_entry.hpp"
+#include "script/script_builder.hpp"
 
 namespace vorlix {
 
@@ -31,9 +32,12 @@ struct DualLineRouteFields {
     bool telecom_primary = true;
 };
 
-// "/ip route", one route per network of the secondary carrier's list through the secondary gateway
-// (distance 1), then the default route through the primary gateway (distance 2) and a backup default
-// route through the secondary gateway (distance 3), all checked by ping.
+// Appends "/ip route", one route per network of the secondary carrier's list through the secondary
+// gateway (distance 1), then the default route through the primary gateway (distance 2), all checked by
+// ping: the route table of a router on a Telecom and a Netcom line.
+void add_carrier_routes(ScriptBuilder& s, const DualLineRouteFields& f);
+
+// The carrier routes, and a backup default route through the secondary gateway (distance 3).
 Result generate_dual_line_routes(const DualLineRouteFields& f);
 
 const PageSpec& dual_line_page_spec();
