@@ -1,11 +1,11 @@
 #include "app/Language.hpp"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -49,7 +49,7 @@ void applyOne(QWidget* w, const LanguagePack& pack) {
         if (const std::string* v = lookup(pack, pack_section::radio, name)) radio->setText(qs(*v));
     } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
         if (const std::string* v = lookup(pack, pack_section::check, name)) check->setText(qs(*v));
-    } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {  // push and tool buttons
         if (const std::string* v = lookup(pack, pack_section::button, name)) button->setText(qs(*v));
     } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
         if (const std::string* v = lookup(pack, pack_section::group, name)) box->setTitle(qs(*v));
