@@ -116,6 +116,7 @@ PageView::PageView(const PageEntry& entry, QWidget* parent) : QWidget(parent), m
     build();
     connectTabs();
     connectCollapses();
+    connectUnmasking();
 }
 
 QWidget* PageView::control(std::string_view name) const {
@@ -250,6 +251,20 @@ void PageView::connectCollapses() {
         if (check == nullptr || box == nullptr) continue;
         connect(check, &QAbstractButton::toggled, box, &QWidget::setVisible);
         box->setVisible(check->isChecked());
+    }
+}
+
+// A check box that unmasks a password box: checked (by the user or by an update) shows the text in
+// clear, unchecked masks it again.
+void PageView::connectUnmasking() {
+    for (const ControlSpec& c : spec().controls) {
+        if (c.reveals.empty()) continue;
+        auto* box = qobject_cast<QAbstractButton*>(control(c.name));
+        auto* edit = qobject_cast<QLineEdit*>(control(c.reveals));
+        if (box == nullptr || edit == nullptr) continue;
+        const auto show = [edit](bool clear) { edit->setEchoMode(clear ? QLineEdit::Normal : QLineEdit::Password); };
+        connect(box, &QAbstractButton::toggled, edit, show);
+        show(box->isChecked());
     }
 }
 

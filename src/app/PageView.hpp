@@ -50,6 +50,7 @@ private:
     void addBoxes(QFormLayout* layout, const std::vector<const ControlSpec*>& row);
     void connectTabs();
     void connectCollapses();
+    void connectUnmasking();
     // Runs what the page binds to a control: a button pressed, a check box or radio button clicked,
     // a line list's row selected by the user, an edit box left.
     void press(std::string_view control);

@@ -80,6 +80,8 @@ struct ControlSpec {
     bool any_unicode = false;
     // A group box that shows its controls only while this check box is checked ("" = always shown).
     std::string collapse_with;
+    // A check box that shows the text of password box `reveals` in clear while it is checked.
+    std::string reveals;
 
     // Modifiers, so that a page table reads as a list of calls.
     ControlSpec&& in(std::string_view group_name) && {
@@ -125,6 +127,11 @@ struct ControlSpec {
     // clear: collapsed, it hides its controls and takes no room, so the controls below move up.
     ControlSpec&& collapses_with(std::string_view check_box_name) && {
         collapse_with = std::string(check_box_name);
+        return std::move(*this);
+    }
+    // A check box that unmasks password box `password_box` while it is checked; the text is untouched.
+    ControlSpec&& unmasks(std::string_view password_box) && {
+        reveals = std::string(password_box);
         return std::move(*this);
     }
     // A button that saves or copies the text of editor `editor_name` (or copies a label's text).

@@ -20,7 +20,7 @@ const PageSpec& chinese_ssid_page_spec() {
         .controls = {
             group_box(name::group, "中文名SSID生成工具"),
             edit(name::interface, "要修改的无线网卡接口:", "wlan1").in(name::group),
-            edit(name::ssid, "想要修改的中文名:", "无线网络").in(name::group),
+            edit(name::ssid, "想要修改的中文名:", "无线网络").unicode().in(name::group),
             button(name::generate, "5.X/6.X系列脚本生成").in(name::group),
             label(
                 name::hint,

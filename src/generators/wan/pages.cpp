@@ -7,16 +7,16 @@
 #include "generators/wan/SplitRouting.hpp"
 #include "generators/wan/VlanPppoe.hpp"
 #include "generators/wan/VrrpPppoe.hpp"
+#include "generators/wan/WirelessDhcp.hpp"
 
 namespace vorlix {
 
 std::vector<PageEntry> wan_pages() {
     static const PageSpec kIndex{.caption = "安装"};
-    static const PageSpec kWireless{.caption = "无线网络DHCP", .tree = "无线网络DHCP自动分配IP"};
     return {
         unbuilt_page(kIndex), single_line_static_page(), single_line_pppoe_page(), fixed_load_page(),
         fixed_split_page(),   pppoe_load_page(),         pppoe_split_page(),       dual_line_page(),
-        vlan_pppoe_page(),    unbuilt_page(kWireless),   vrrp_pppoe_page(),
+        vlan_pppoe_page(),    wireless_dhcp_page(),      vrrp_pppoe_page(),
     };
 }
 
