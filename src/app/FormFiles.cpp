@@ -46,6 +46,8 @@ QString expected(const ControlSpec& c) {
         }
         case ValueForm::rows:
             return QStringLiteral("应为若干行, 每行 %1 个文本").arg(c.columns.size());
+        case ValueForm::number:
+            return QStringLiteral("应为 %1 到 %2 之间的整数").arg(c.minimum).arg(c.maximum);
         case ValueForm::text:
         case ValueForm::none:
             break;

@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -22,6 +23,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 #include "app/Language.hpp"
 #include "app/MessageBox.hpp"
@@ -37,7 +39,8 @@ namespace {
 // Controls that take the whole width of their row instead of sitting in the field column.
 bool spansRow(ControlKind kind) {
     return kind == ControlKind::label || kind == ControlKind::hyperlink || kind == ControlKind::multi_line_edit ||
-           kind == ControlKind::line_list || kind == ControlKind::editor || kind == ControlKind::list_box;
+           kind == ControlKind::line_list || kind == ControlKind::editor || kind == ControlKind::list_box ||
+           kind == ControlKind::slider;
 }
 
 bool growsDown(ControlKind kind) {
@@ -47,6 +50,12 @@ bool growsDown(ControlKind kind) {
 // Group boxes and panels hold other controls and sit side by side in their row.
 bool isBox(ControlKind kind) {
     return kind == ControlKind::group_box || kind == ControlKind::panel;
+}
+
+// A caption as buttons and boxes show it: a single '&' would be taken for a shortcut marker and vanish.
+QString shownCaption(const QString& text) {
+    QString shown = text;
+    return shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
 QLabel* textLabel(const QString& text, QWidget* parent) {
@@ -205,10 +214,7 @@ void PageView::addBoxes(QFormLayout* layout, const std::vector<const ControlSpec
         }
         // A panel that holds an editor or a list takes the room its neighbours leave; the others keep
         // their natural size at the top.
-        bool grows = false;
-        for (const ControlSpec& inside : spec().controls)
-            grows = grows || (inside.group == c->name && growsDown(inside.kind));
-        if (grows)
+        if (holdsGrowing(c->name))
             boxes->addWidget(w, 1);
         else
             boxes->addWidget(w, 0, Qt::AlignTop);
@@ -217,6 +223,15 @@ void PageView::addBoxes(QFormLayout* layout, const std::vector<const ControlSpec
         layout->addRow(boxes);
     else
         delete boxes;
+}
+
+// Whether a box holds, directly or inside a box of its own, a control that takes the height it gets.
+bool PageView::holdsGrowing(std::string_view box) const {
+    for (const ControlSpec& inside : spec().controls) {
+        if (inside.group != box || inside.name == box) continue;
+        if (growsDown(inside.kind) || (isBox(inside.kind) && holdsGrowing(inside.name))) return true;
+    }
+    return false;
 }
 
 // A tab comes forward when the check box or radio button it follows is checked, by the user or by an
@@ -271,9 +286,14 @@ void PageView::connectUnmasking() {
 // One row: each control with its label in front (the first control's label sits in the label
 // column) and its hint after it. A hint waits for the controls beside its own that have none, so a
 // field continued there (an address, "/", its prefix length) stays in one piece before the hint.
+//
+// A row that starts with a label captioned like an input is a row of readouts (a calculator's
+// results): its labels keep their natural width, so that each reads right after its caption and
+// readouts of the same length stand in columns from row to row.
 QLayout* PageView::createRow(const std::vector<const ControlSpec*>& row) {
     auto* line = new QHBoxLayout;
     line->setSpacing(6);
+    const bool readouts = row.front()->kind == ControlKind::label && !row.front()->label.empty();
     bool grows = false;
     QString pendingHint, pendingHintOf;
     auto placeHint = [&] {
@@ -296,7 +316,7 @@ QLayout* PageView::createRow(const std::vector<const ControlSpec*>& row) {
             line->addWidget(label);
         }
         // Wide controls take the room left in the row; the others keep their natural width.
-        const bool widgetGrows = spansRow(c.kind);
+        const bool widgetGrows = spansRow(c.kind) && !(readouts && c.kind == ControlKind::label);
         line->addWidget(w, widgetGrows ? 1 : 0);
         grows = grows || widgetGrows;
         if (hinted) {
@@ -318,8 +338,13 @@ QWidget* PageView::createWidget(const ControlSpec& c) {
             auto* edit = new QLineEdit(text, this);
             if (c.kind == ControlKind::password) edit->setEchoMode(QLineEdit::Password);
             fitText(edit);
-            // Leaving a box the page watches (one that fills itself in again) is a press of it.
-            if (m_entry.binding(c.name) != nullptr)
+            // A box the page watches reacts to every change of its text, or to being left (one that fills
+            // itself in again). Text set by a reaction is no change the user made: it runs nothing.
+            if (const Binding* b = m_entry.binding(c.name); b != nullptr && b->kind == BindingKind::change)
+                connect(edit, &QLineEdit::textChanged, this, [this, name = c.name] {
+                    if (!m_applying) press(name);
+                });
+            else if (b != nullptr)
                 connect(edit, &QLineEdit::editingFinished, this, [this, name = c.name] { press(name); });
             w = edit;
             break;
@@ -345,28 +370,26 @@ QWidget* PageView::createWidget(const ControlSpec& c) {
             break;
         }
         case ControlKind::button: {
-            auto* button = new QPushButton(text, this);
+            auto* button = new QPushButton(shownCaption(text), this);
             if (c.command == EditorCommand::none)
                 connect(button, &QPushButton::clicked, this, [this, name = c.name] { press(name); });
             else
-                connect(button, &QPushButton::clicked, this, [this, target = c.target, command = c.command] {
-                    // A label's text (a result the page shows) is copied as it stands.
-                    if (auto* label = qobject_cast<QLabel*>(control(target))) {
-                        if (command == EditorCommand::copy) QGuiApplication::clipboard()->setText(label->text());
-                        return;
-                    }
-                    auto* pane = qobject_cast<ScriptPane*>(control(target));
-                    if (pane == nullptr) return;
-                    if (command == EditorCommand::save)
-                        pane->saveAs();
-                    else
-                        pane->copyToClipboard();
-                });
+                connect(button, &QPushButton::clicked, this,
+                        [this, target = c.target, command = c.command, caption = text] {
+                            // A label's text (a result the page shows) is copied as it stands.
+                            if (auto* label = qobject_cast<QLabel*>(control(target))) {
+                                if (command == EditorCommand::copy || command == EditorCommand::copy_quietly)
+                                    QGuiApplication::clipboard()->setText(label->text());
+                                return;
+                            }
+                            auto* pane = qobject_cast<ScriptPane*>(control(target));
+                            if (pane != nullptr) runEditorCommand(pane, command, caption);
+                        });
             w = button;
             break;
         }
         case ControlKind::check_box: {
-            auto* box = new QCheckBox(text, this);
+            auto* box = new QCheckBox(shownCaption(text), this);
             box->setChecked(c.checked);
             // clicked comes after the new state is set and only from the user (or click()), never
             // from setChecked, so a binding that sets check boxes cannot set itself off again.
@@ -375,7 +398,7 @@ QWidget* PageView::createWidget(const ControlSpec& c) {
             break;
         }
         case ControlKind::radio_button: {
-            auto* radio = new QRadioButton(text, this);
+            auto* radio = new QRadioButton(shownCaption(text), this);
             QButtonGroup*& set = m_radioSets[radio_set(c)];
             if (set == nullptr) set = new QButtonGroup(this);
             set->addButton(radio);
@@ -385,7 +408,7 @@ QWidget* PageView::createWidget(const ControlSpec& c) {
             break;
         }
         case ControlKind::group_box:
-            w = new QGroupBox(text, this);
+            w = new QGroupBox(shownCaption(text), this);
             break;
         case ControlKind::panel:
             w = new QWidget(this);
@@ -396,6 +419,22 @@ QWidget* PageView::createWidget(const ControlSpec& c) {
             pane->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
             if (m_editor == nullptr) m_editor = pane;
             w = pane;
+            break;
+        }
+        case ControlKind::slider: {
+            auto* slider = new QSlider(Qt::Horizontal, this);
+            slider->setRange(c.minimum, c.maximum);
+            slider->setSingleStep(c.step);
+            slider->setPageStep(c.step);
+            slider->setTickPosition(QSlider::TicksBelow);
+            slider->setTickInterval(c.step);
+            slider->setValue(c.index);
+            // Every position it passes through while dragged counts, so what depends on it follows live.
+            if (m_entry.binding(c.name) != nullptr)
+                connect(slider, &QSlider::valueChanged, this, [this, name = c.name] {
+                    if (!m_applying) press(name);
+                });
+            w = slider;
             break;
         }
         case ControlKind::editable_combo:
@@ -476,6 +515,9 @@ Form PageView::collect() const {
             case ControlKind::editable_combo:
                 form.at(c.name).text = static_cast<QComboBox*>(w)->currentText().toStdString();
                 break;
+            case ControlKind::slider:
+                form.at(c.name).index = static_cast<QSlider*>(w)->value();
+                break;
             case ControlKind::drop_down: {
                 const auto* combo = static_cast<QComboBox*>(w);
                 FieldValue& v = form.at(c.name);
@@ -517,8 +559,9 @@ Form PageView::collect() const {
 }
 
 void PageView::apply(const std::vector<ControlUpdate>& updates) {
-    // A line list's selection set from here is not the user's choice: it runs no binding.
-    m_applying = true;
+    // A line list's selection, a box's text or a slider's position set from here is not the user's
+    // doing: it runs no binding.
+    const bool applying = std::exchange(m_applying, true);
     for (const ControlUpdate& u : updates) {
         const ControlSpec* c = spec().find(u.name);
         QWidget* w = control(u.name);
@@ -539,13 +582,16 @@ void PageView::apply(const std::vector<ControlUpdate>& updates) {
             case ControlKind::label:
             case ControlKind::button:
                 if (auto* label = qobject_cast<QLabel*>(w)) label->setText(text);
-                if (auto* button = qobject_cast<QPushButton*>(w)) button->setText(text);
+                if (auto* button = qobject_cast<QPushButton*>(w)) button->setText(shownCaption(text));
                 break;
             case ControlKind::hyperlink:
             case ControlKind::panel:
                 break;
             case ControlKind::group_box:
-                static_cast<QGroupBox*>(w)->setTitle(text);
+                static_cast<QGroupBox*>(w)->setTitle(shownCaption(text));
+                break;
+            case ControlKind::slider:
+                static_cast<QSlider*>(w)->setValue(u.value.index);
                 break;
             case ControlKind::check_box:
                 static_cast<QCheckBox*>(w)->setChecked(u.value.checked);
@@ -578,7 +624,27 @@ void PageView::apply(const std::vector<ControlUpdate>& updates) {
                 break;
         }
     }
-    m_applying = false;
+    m_applying = applying;
+}
+
+void PageView::runEditorCommand(ScriptPane* pane, EditorCommand command, const QString& caption) {
+    switch (command) {
+        case EditorCommand::save:
+            pane->saveAs(caption);
+            break;
+        case EditorCommand::copy:
+        case EditorCommand::copy_quietly:
+            pane->copyToClipboard(command == EditorCommand::copy);
+            break;
+        case EditorCommand::clear:
+            pane->clearText();
+            break;
+        case EditorCommand::choose_font:
+            pane->chooseFont();
+            break;
+        case EditorCommand::none:
+            break;
+    }
 }
 
 void PageView::press(std::string_view control) {
@@ -605,6 +671,8 @@ void PageView::deliver(const Outcome& outcome) {
             Q_EMIT scriptReady(*outcome.script);
     }
     if (outcome.web_page) QDesktopServices::openUrl(QUrl(qs(*outcome.web_page)));
+    // Only a window with an editor of its own has buttons that insert.
+    if (outcome.insertion && m_editor != nullptr) m_editor->insert(*outcome.insertion);
     if (outcome.message) {
         showMessage(*outcome.message, window());
         if (QWidget* w = control(outcome.message->focus)) w->setFocus(Qt::OtherFocusReason);

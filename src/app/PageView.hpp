@@ -51,6 +51,8 @@ private:
     void connectTabs();
     void connectCollapses();
     void connectUnmasking();
+    bool holdsGrowing(std::string_view box) const;
+    void runEditorCommand(ScriptPane* pane, EditorCommand command, const QString& caption);
     // Runs what the page binds to a control: a button pressed, a check box or radio button clicked,
     // a line list's row selected by the user, an edit box left.
     void press(std::string_view control);

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDialog>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPainter>
@@ -105,6 +106,15 @@ void ScriptPane::resizeEvent(QResizeEvent* event) {
     updateGutterWidth();
 }
 
+void ScriptPane::changeEvent(QEvent* event) {
+    QPlainTextEdit::changeEvent(event);
+    // The numbers are drawn in the pane's font: a larger font needs a wider strip.
+    if (event->type() == QEvent::FontChange) {
+        updateGutterWidth();
+        m_gutter->update();
+    }
+}
+
 void ScriptPane::paintGutter(QPaintEvent* event) {
     QPainter painter(m_gutter);
     const QPalette& pal = palette();
@@ -146,18 +156,47 @@ void ScriptPane::keyPressEvent(QKeyEvent* event) {
     QPlainTextEdit::keyPressEvent(event);
 }
 
-void ScriptPane::copyToClipboard() {
-    // Line ends as the platform's clipboard expects them ('\n' here; Qt writes CR LF on Windows).
-    QGuiApplication::clipboard()->setText(documentText(document(), QStringLiteral("\n")));
-    showMessage({.text = "已复制到剪切板", .icon = kIconWarning}, window());
+void ScriptPane::insert(const Insertion& insertion) {
+    QTextCursor cursor = textCursor();
+    QString text = fromScriptText(insertion.text);
+    if (insertion.at == InsertAt::new_line) {
+        cursor.clearSelection();
+        cursor.movePosition(QTextCursor::End);
+        text.prepend(QLatin1Char('\n'));
+    }
+    cursor.beginEditBlock();
+    cursor.insertText(text);
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    ensureCursorVisible();
+    setFocus(Qt::OtherFocusReason);
 }
 
-void ScriptPane::saveAs() {
+void ScriptPane::copyToClipboard(bool confirm) {
+    // Line ends as the platform's clipboard expects them ('\n' here; Qt writes CR LF on Windows).
+    QGuiApplication::clipboard()->setText(documentText(document(), QStringLiteral("\n")));
+    if (confirm) showMessage({.text = "已复制到剪切板", .icon = kIconWarning}, window());
+}
+
+void ScriptPane::clearText() {
+    // Through a cursor rather than clear(), which would also forget the undo history: an emptied
+    // script comes back with Ctrl+Z.
+    QTextCursor cursor(document());
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+}
+
+void ScriptPane::chooseFont() {
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, font(), window(), QStringLiteral("修改字体"));
+    if (ok) setFont(chosen);
+}
+
+void ScriptPane::saveAs(const QString& title) {
     static const QStringList kFilters = {QStringLiteral("RSC文件(*.rsc)"), QStringLiteral("文本文档(*.txt)"),
                                          QStringLiteral("所有文件(*.*)")};
     static const QStringList kSuffixes = {QStringLiteral("rsc"), QStringLiteral("txt"), QString()};
-    QFileDialog dialog(window(), QStringLiteral("内容另存为"),
-                       QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    QFileDialog dialog(window(), title, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(kFilters);
     dialog.setDefaultSuffix(kSuffixes.front());

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "forms/outcome.hpp"
+
 namespace vorlix {
 
 class ScriptPane : public QPlainTextEdit {
@@ -24,15 +26,26 @@ public:
     // The number of the first line the gutter paints (the topmost visible line).
     int firstVisibleLine() const;
 
-    // The file and text actions of the buttons around the pane. Each reports to the user itself.
-    void copyToClipboard();
-    void saveAs();
+    // Puts text in as one step that can be undone: in place of the selection (at the caret when
+    // nothing is selected), or at the end of the text after a line end of its own. The caret ends
+    // after it, in view, and the pane has the keyboard focus.
+    void insert(const Insertion& insertion);
+
+    // The file and text actions of the buttons around the pane. Each reports to the user itself;
+    // copying says that it copied unless told to be quiet.
+    void copyToClipboard(bool confirm = true);
+    void saveAs(const QString& title = QStringLiteral("内容另存为"));
+    // Empties the pane as one step that can be undone.
+    void clearText();
+    // Asks for a font; the text and the line numbers take it.
+    void chooseFont();
     bool saveTo(const QString& path);
     void openFile(const QString& path);
     void replaceAll(const QString& from, const QString& to);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;

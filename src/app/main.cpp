@@ -4,13 +4,18 @@
 //                                              render the main window with tree item N to a PNG,
 //                                              its page first filled from a form file
 //                                              (as `vorlix-cli generate --form` reads it)
-//   vorlix --screenshot FILE --window CAPTION  render the side window of that caption to a PNG
+//   vorlix --screenshot FILE --window CAPTION [--form JSON] [--press BUTTON]...
+//                                              render the side window of that caption to a PNG,
+//                                              first filled from a form file (the tab of what it
+//                                              fills comes forward) and its buttons pressed in turn
 //   vorlix --smoke                             show the main window, process pending events, end
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
+#include <QPushButton>
+#include <QTabWidget>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -22,9 +27,11 @@
 #include "app/SingleInstance.hpp"
 #include "app/TrayIcon.hpp"
 #include "forms/data_dir.hpp"
+#include "forms/press.hpp"
 #include "forms/settings.hpp"
 #include "generators/all_pages.hpp"
 #include "version.hpp"
+#include "windows/SideWindow.hpp"
 
 namespace {
 
@@ -45,12 +52,9 @@ int saveScreenshot(QWidget* window, const QString& file) {
     return 0;
 }
 
-// Sets the controls of the page that tree item `treeItem` shows to the values of a JSON form file
-// (control name -> value, a line list as an array of rows). Returns what went wrong, or nothing.
-std::optional<QString> fillPage(const vorlix::MainWindow& window, int treeItem, const QString& formFile) {
-    const vorlix::TreeItem& item = vorlix::registry().tree()[static_cast<std::size_t>(treeItem)];
-    vorlix::PageView* view = window.pageView(item.outer, item.inner);
-    if (view == nullptr) return QStringLiteral("tree item %1 shows no page to fill").arg(treeItem);
+// Sets the controls of a page to the values of a JSON form file (control name -> value, a line list
+// as an array of rows). Returns what went wrong, or nothing.
+std::optional<QString> fillView(vorlix::PageView* view, const QString& formFile) {
     QFile in(formFile);
     if (!in.open(QIODevice::ReadOnly)) return QStringLiteral("cannot read the form file %1").arg(formFile);
     const QByteArray json = in.readAll();
@@ -65,7 +69,27 @@ std::optional<QString> fillPage(const vorlix::MainWindow& window, int treeItem, 
         if (before == nullptr || *before != value) updates.push_back({name, value});
     }
     view->apply(updates);
+    // What reacts to every change of a control (a calculator's results) follows the filled values.
+    vorlix::SeededRandom random;
+    vorlix::Env env{random, vorlix::local_now(), vorlix::data_dir()};
+    for (const vorlix::ControlUpdate& u : std::vector<vorlix::ControlUpdate>(updates))
+        view->apply(vorlix::change(view->entry(), filled, u.name, env).updates);
+    // A control filled on a tab page brings its page forward, so that the picture shows it.
+    for (const vorlix::ControlUpdate& u : updates) {
+        for (QWidget* w = view->control(u.name); w != nullptr && w != view; w = w->parentWidget()) {
+            auto* tabs =
+                w->parentWidget() != nullptr ? qobject_cast<QTabWidget*>(w->parentWidget()->parentWidget()) : nullptr;
+            if (tabs != nullptr && tabs->indexOf(w) >= 0) tabs->setCurrentWidget(w);
+        }
+    }
     return std::nullopt;
+}
+
+std::optional<QString> fillPage(const vorlix::MainWindow& window, int treeItem, const QString& formFile) {
+    const vorlix::TreeItem& item = vorlix::registry().tree()[static_cast<std::size_t>(treeItem)];
+    vorlix::PageView* view = window.pageView(item.outer, item.inner);
+    if (view == nullptr) return QStringLiteral("tree item %1 shows no page to fill").arg(treeItem);
+    return fillView(view, formFile);
 }
 
 int takeScreenshot(const QString& file, int treeItem, const QString& formFile) {
@@ -79,13 +103,24 @@ int takeScreenshot(const QString& file, int treeItem, const QString& formFile) {
     return saveScreenshot(&window, file);
 }
 
-int takeSideWindowScreenshot(const QString& file, const QString& caption) {
+int takeSideWindowScreenshot(const QString& file, const QString& caption, const QString& formFile,
+                             const QStringList& presses) {
     vorlix::MainWindow window;
-    QWidget* side = window.sideWindow(caption);
+    vorlix::SideWindow* side = window.sideWindow(caption);
     if (side == nullptr)
         return fail(QStringLiteral("no side window \"%1\"; there are: %2")
                         .arg(caption, vorlix::MainWindow::sideWindowCaptions().join(QStringLiteral(", "))),
                     kUsageError);
+    side->setAttribute(Qt::WA_DontShowOnScreen);
+    side->show();
+    if (!formFile.isEmpty())
+        if (const std::optional<QString> error = fillView(side->page(), formFile)) return fail(*error, kUsageError);
+    for (const QString& name : presses) {
+        auto* button = qobject_cast<QPushButton*>(side->page()->control(name.toStdString()));
+        if (button == nullptr)
+            return fail(QStringLiteral("side window \"%1\" has no button %2").arg(caption, name), kUsageError);
+        button->click();
+    }
     return saveScreenshot(side, file);
 }
 
@@ -122,7 +157,11 @@ int main(int argc, char** argv) {
     const QCommandLineOption sideWindow(QStringLiteral("window"),
                                         QStringLiteral("With --screenshot: render the side window <caption> instead."),
                                         QStringLiteral("caption"));
-    parser.addOptions({screenshot, treeItem, form, sideWindow, smoke});
+    const QCommandLineOption press(
+        QStringLiteral("press"),
+        QStringLiteral("With --screenshot --window: press the button <name> first (repeatable)."),
+        QStringLiteral("name"));
+    parser.addOptions({screenshot, treeItem, form, sideWindow, press, smoke});
     if (!parser.parse(QApplication::arguments())) return fail(parser.errorText(), kUsageError);
     if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
     if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
@@ -133,9 +172,11 @@ int main(int argc, char** argv) {
     if (parser.isSet(screenshot) && parser.isSet(sideWindow)) {
         if (parser.isSet(treeItem))
             return fail(QStringLiteral("--tree-item and --window exclude each other"), kUsageError);
-        return takeSideWindowScreenshot(parser.value(screenshot), parser.value(sideWindow));
+        return takeSideWindowScreenshot(parser.value(screenshot), parser.value(sideWindow), parser.value(form),
+                                        parser.values(press));
     }
     if (parser.isSet(screenshot)) {
+        if (parser.isSet(press)) return fail(QStringLiteral("--press goes with --window"), kUsageError);
         bool ok = false;
         const int item = parser.value(treeItem).toInt(&ok);
         const int items = static_cast<int>(vorlix::registry().tree().size());
@@ -149,6 +190,7 @@ int main(int argc, char** argv) {
     if (parser.isSet(treeItem)) return fail(QStringLiteral("--tree-item goes with --screenshot"), kUsageError);
     if (parser.isSet(form)) return fail(QStringLiteral("--form goes with --screenshot"), kUsageError);
     if (parser.isSet(sideWindow)) return fail(QStringLiteral("--window goes with --screenshot"), kUsageError);
+    if (parser.isSet(press)) return fail(QStringLiteral("--press goes with --screenshot --window"), kUsageError);
 
     const bool smokeRun = parser.isSet(smoke);
     vorlix::SingleInstance instance(vorlix::SingleInstance::defaultServerName());

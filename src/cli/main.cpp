@@ -34,8 +34,10 @@
 #include "script/isp_lists.hpp"
 #include "script/ros_date.hpp"
 #include "script/ros_escape.hpp"
+#include "script/text.hpp"
 #include "tools/mac_vendor.hpp"
 #include "version.hpp"
+#include "windows/core/SubnetCalculator.hpp"
 #ifdef VORLIX_HAS_OPENCC
 #include "traditional/traditional.hpp"
 #endif
@@ -278,8 +280,12 @@ int cmd_generate(const GenerateOptions& o) {
         std::cerr << outcome.message->text << "\n";
         return kRefused;
     }
+    // A button that inserts into its window's editor prints the editor's text afterwards.
+    std::optional<std::string> edited;
+    if (outcome.insertion) edited = insert_into_editor(page, form, *outcome.insertion);
     std::string bytes = outcome.script     ? *outcome.script
                         : outcome.web_page ? *outcome.web_page + "\n"  // the browser is the window's
+                        : edited           ? *edited
                                            : updates_text(page, outcome.updates);
     if (o.encoding == "gbk") bytes = utf8_to_gbk(bytes);
     if (outcome.message) std::cerr << outcome.message->text << "\n";
@@ -289,6 +295,31 @@ int cmd_generate(const GenerateOptions& o) {
         std::cerr << "vorlix-cli: cannot write " << o.output << ": " << *error << "\n";
         return kRefused;
     }
+    return kOk;
+}
+
+int cmd_subnet(const std::string& text) {
+    const std::optional<Subnet> s = parse_host_and_prefix(text);
+    if (!s)
+        return usage_error(
+            "subnet takes ADDRESS/LEN: four numbers of 0 to 255 and a prefix length of 1 to 32, "
+            "as 192.168.1.10/24, not " +
+            text);
+    std::string out;
+    for (const std::string& line : subnet_report(*s)) out += line + "\n";
+    write_stdout(out);
+    return kOk;
+}
+
+int cmd_subnet_split(const std::string& octet, const std::string& count) {
+    const std::optional<int> first = parse_octet(octet);
+    if (!first) return usage_error("subnet-split takes a first octet of 0 to 255, not " + octet);
+    const std::optional<int> index = subnet_count_index(count);
+    if (!index) return usage_error("subnet-split takes a count of 1, 2, 4, 8, 16, 32, 64, 128 or 256, not " + count);
+    const SubnetSplit split = split_network(*first, *index);
+    std::string out = "子网掩码: " + split.mask + "\n每网段主机数: " + split.hosts + "\n";
+    for (const std::string_view line : split_lines(split.ranges)) out.append(line).append("\n");
+    write_stdout(out);
     return kOk;
 }
 
@@ -379,13 +410,23 @@ int run(int argc, const char* const* argv) {
     mac_vendor->add_option("--registry", vendor_registry,
                            "a directory holding oui.csv (mam.csv, oui36.csv, iab.csv), or one listing file");
 
+    std::string subnet_text, split_octet, split_count;
+    CLI::App* subnet = app.add_subcommand("subnet", "mask, subnet, broadcast and usable range of ADDRESS/LEN");
+    subnet->add_option("ADDRESS/LEN", subnet_text, "a host address and a prefix length, as 192.168.1.10/24")
+        ->required();
+    CLI::App* subnet_split =
+        app.add_subcommand("subnet-split", "split the network OCTET.0.0.0 into COUNT subnets and list their ranges");
+    subnet_split->add_option("OCTET", split_octet, "the first octet of the network, 0 to 255")->required();
+    subnet_split->add_option("COUNT", split_count, "1, 2, 4, 8, 16, 32, 64, 128 or 256")->required();
+
     if (argc > 1 && argv[1][0] != '-') {
         bool known = false;
         for (const CLI::App* sub : app.get_subcommands({})) known = known || sub->check_name(argv[1]);
         if (!known)
             return usage_error(
                 std::string("unknown command ") + argv[1] +
-                " (list, show, generate, form, escape, unescape, ros-date, isp-list, mac-vendor, export-language)");
+                " (list, show, generate, form, escape, unescape, ros-date, isp-list, mac-vendor, subnet, "
+                "subnet-split, export-language)");
     }
     // The text commands take any text, also one that starts with "-": whatever is not one of their own
     // options is the text, as if it followed "--".
@@ -423,6 +464,8 @@ int run(int argc, const char* const* argv) {
     if (app.got_subcommand("isp-list")) return cmd_isp_list(isp_key_arg);
     if (app.got_subcommand("export-language")) return cmd_export_language(language_dir);
     if (app.got_subcommand("mac-vendor")) return cmd_mac_vendor(vendor_mac, vendor_registry);
+    if (app.got_subcommand("subnet")) return cmd_subnet(subnet_text);
+    if (app.got_subcommand("subnet-split")) return cmd_subnet_split(split_octet, split_count);
     if (app.got_subcommand("escape")) {
         return print(ros_escape(bytes_of(escape_text, escape_utf8)) + "\n");
     }

@@ -5,7 +5,7 @@
 namespace vorlix {
 namespace {
 
-constexpr std::array<KindInfo, 15> kKinds = {{
+constexpr std::array<KindInfo, 16> kKinds = {{
     {ControlKind::edit, "edit", ValueForm::text},
     {ControlKind::password, "password", ValueForm::text},
     {ControlKind::multi_line_edit, "multi-line-edit", ValueForm::text},
@@ -21,6 +21,7 @@ constexpr std::array<KindInfo, 15> kKinds = {{
     {ControlKind::line_list, "line-list", ValueForm::rows},
     {ControlKind::editor, "editor", ValueForm::text},
     {ControlKind::list_box, "list-box", ValueForm::rows},
+    {ControlKind::slider, "slider", ValueForm::number},
 }};
 
 // The table is indexed by the enumeration: a kind added to one but not the other fails here.
@@ -29,7 +30,7 @@ constexpr bool in_order() {
         if (static_cast<std::size_t>(kKinds[i].kind) != i) return false;
     return true;
 }
-static_assert(in_order() && static_cast<std::size_t>(ControlKind::list_box) + 1 == kKinds.size());
+static_assert(in_order() && static_cast<std::size_t>(ControlKind::slider) + 1 == kKinds.size());
 
 }  // namespace
 

@@ -9,11 +9,12 @@ namespace vorlix {
 
 // How a control holds a value, and how `vorlix-cli --set` types it.
 enum class ValueForm {
-    none,  // no value: labels, buttons, boxes
-    text,  // a text (edits, combos, editors)
-    flag,  // checked or not: 1 or 0 (check boxes, radio buttons)
-    pick,  // a selected item: its text or "#index" (drop-down lists)
-    rows,  // rows of cell texts: a JSON array of arrays (line lists)
+    none,    // no value: labels, buttons, boxes
+    text,    // a text (edits, combos, editors)
+    flag,    // checked or not: 1 or 0 (check boxes, radio buttons)
+    pick,    // a selected item: its text or "#index" (drop-down lists)
+    rows,    // rows of cell texts: a JSON array of arrays (line lists)
+    number,  // a whole number within the control's range (sliders)
 };
 
 struct KindInfo {

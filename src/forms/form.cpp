@@ -61,6 +61,15 @@ std::string rows_control(const ControlSpec& c) {
     return (c.kind == ControlKind::list_box ? "list box " : "line list ") + c.name;
 }
 
+std::optional<std::string> set_number(Form& form, const ControlSpec& c, std::string_view value) {
+    const long long n = leading_integer(value);
+    if (value.empty() || std::to_string(n) != value || n < c.minimum || n > c.maximum)
+        return "control " + c.name + " takes a whole number from " + std::to_string(c.minimum) + " to " +
+               std::to_string(c.maximum) + ", not " + in_quotes(value);
+    form.at(c.name).index = static_cast<int>(n);
+    return std::nullopt;
+}
+
 std::optional<std::string> rows_from_json(const ControlSpec& c, const nlohmann::json& j, Rows& out) {
     if (!j.is_array()) return rows_control(c) + " takes an array of rows";
     for (const nlohmann::json& row : j) {
@@ -132,6 +141,9 @@ FieldValue default_value(const ControlSpec& c) {
         case ValueForm::none:  // a caption, which `vorlix-cli show` prints as the control's text
             v.text = c.text;
             break;
+        case ValueForm::number:
+            v.index = c.index;
+            break;
         case ValueForm::rows:
             break;
     }
@@ -161,6 +173,8 @@ std::string value_text(const ControlSpec& c, const FieldValue& v) {
                        : "#-1";
         case ValueForm::rows:
             return nlohmann::json(v.rows).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+        case ValueForm::number:
+            return std::to_string(v.index);
         case ValueForm::text:
         case ValueForm::none:
             break;
@@ -227,6 +241,8 @@ std::optional<std::string> set_control(const PageSpec& page, Form& form, std::st
             return set_flag(page, form, *c, value);
         case ValueForm::pick:
             return set_pick(form, *c, value);
+        case ValueForm::number:
+            return set_number(form, *c, value);
         case ValueForm::rows: {
             if (auto e = too_deep(value, kFormDepth - 1, "line list " + c->name)) return e;
             const nlohmann::json j = nlohmann::json::parse(value, nullptr, false);

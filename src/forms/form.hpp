@@ -19,8 +19,8 @@ const std::string& cell_of(const Row& row, std::size_t cell);
 
 // One control's value. Which members count depends on the kind: text for edits and combos (and the
 // selected item's text of a drop-down list), index for a drop-down list (the selected item, -1 for
-// none) and a line list or list box (the selected row), checked for check boxes and radio buttons,
-// rows for a line list or list box (a list box's rows have one cell).
+// none), a line list or list box (the selected row) and a slider (its position), checked for check
+// boxes and radio buttons, rows for a line list or list box (a list box's rows have one cell).
 struct FieldValue {
     std::string text;
     int index = -1;
@@ -63,8 +63,9 @@ private:
 };
 
 // Sets one control as a user would, from text: an edit or combo takes the text; a drop-down list an
-// item text or "#index"; a check box 1 or 0; a radio button 1 or 0, where 1 clears the others of
-// its set, as a click does; a line list or list box a JSON array of rows (arrays of cell texts). Returns an
+// item text or "#index"; a slider a whole number within its range; a check box 1 or 0; a radio button
+// 1 or 0, where 1 clears the others of its set, as a click does; a line list or list box a JSON array
+// of rows (arrays of cell texts). Returns an
 // error message naming what was wrong, or nothing.
 std::optional<std::string> set_control(const PageSpec& page, Form& form, std::string_view name, std::string_view value);
 

@@ -27,6 +27,8 @@ Json value_json(const ControlSpec& c, const FieldValue& v) {
             return v.rows;
         case ValueForm::pick:
             return value_text(c, v);
+        case ValueForm::number:
+            return v.index;
         case ValueForm::text:
         case ValueForm::none:
             break;

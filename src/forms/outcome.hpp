@@ -50,8 +50,20 @@ struct ControlUpdate {
     std::optional<bool> enabled;  // set: the control becomes usable (true) or greyed out (false)
 };
 
+// Text that goes into the window's editor beside what it holds, as one step the user can undo.
+enum class InsertAt {
+    caret,     // in place of the selection, or at the caret when nothing is selected
+    new_line,  // at the end of the text, after a line end of its own
+};
+
+struct Insertion {
+    std::string text;
+    InsertAt at = InsertAt::caret;
+};
+
 struct Outcome {
     std::optional<std::string> script;    // replaces the content of the window's editor
+    std::optional<Insertion> insertion;   // goes into the window's editor
     std::optional<Message> message;       // shown in a message box
     std::vector<ControlUpdate> updates;   // new values of controls on the page
     std::optional<std::string> web_page;  // a web address to open in the default browser

@@ -18,10 +18,12 @@ enum class BindingKind {
     generate,  // writes a script (listed by `vorlix-cli list`)
     action,    // edits the page itself: line-list buttons, a click on a check box or radio button, a row
                // selected, a field left, tools that fill boxes
+    change,    // edits the page on every change of the control's value: a character typed into an edit
+               // box, a slider moved
 };
 
 // A control and what using it does: a button pressed, a check box or radio button clicked, a line
-// list's row selected, an edit box left.
+// list's row selected, an edit box left or changed, a slider moved.
 struct Binding {
     Binding(std::string_view control_name, Action action, BindingKind what = BindingKind::generate)
         : control(control_name), run(action), kind(what) {}

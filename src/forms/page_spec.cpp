@@ -70,6 +70,15 @@ ControlSpec list_box(std::string_view name) {
     return c;
 }
 
+ControlSpec slider(std::string_view name, std::string label, int minimum, int maximum, int step, int position) {
+    ControlSpec c = make(name, ControlKind::slider, {}, std::move(label));
+    c.minimum = minimum;
+    c.maximum = maximum;
+    c.step = step;
+    c.index = position;
+    return c;
+}
+
 const ControlSpec* PageSpec::find(std::string_view name) const {
     for (const ControlSpec& c : controls)
         if (c.name == name) return &c;

@@ -25,6 +25,7 @@ enum class ControlKind {
     line_list,       // report-style list of rows of text cells; its value is the rows (and the selected row)
     editor,          // a script editor with a line-number gutter; its value is its text
     list_box,        // a list of one-text rows; its value is the rows (and the selected row)
+    slider,          // a handle moved along a range of whole numbers; its value is its position
 };
 
 // What a typed value must look like for the router to take it. A press checks the fields it reads and
@@ -44,7 +45,14 @@ enum class ValueType {
 
 // What a button does to an editor of its window (or, copying, to a label that shows a result), without a
 // binding of its own.
-enum class EditorCommand { none, save, copy };
+enum class EditorCommand {
+    none,
+    save,
+    copy,          // copies, then says so in a message box
+    copy_quietly,  // copies without a message
+    clear,         // empties the editor as one step that can be undone
+    choose_font,   // lets the user pick the editor's font
+};
 
 struct ListColumn {
     std::string title;
@@ -59,7 +67,9 @@ struct ControlSpec {
     std::string label;                // label in front of an input, "" for none
     std::string hint;                 // hint text shown after an input (for a hyperlink: its address)
     std::vector<std::string> items;   // choices of a combo or drop-down list
-    int index = -1;                   // default selection of a drop-down list
+    int index = -1;                   // default selection of a drop-down list, position of a slider
+    int minimum = 0, maximum = 0;     // the range of a slider
+    int step = 1;                     // how far a slider moves for one arrow key
     bool checked = false;             // default state of a check box or radio button
     std::string group;                // name of the group box or panel it sits in; "" for the page itself
     std::string radio_group;          // radio buttons that exclude each other; "" means the same `group`
@@ -159,6 +169,7 @@ ControlSpec line_list(std::string_view name, std::vector<ListColumn> columns);
 ControlSpec editor(std::string_view name, std::string text);
 // A list box: rows of one text each, set and read like a line list of one column.
 ControlSpec list_box(std::string_view name);
+ControlSpec slider(std::string_view name, std::string label, int minimum, int maximum, int step, int position);
 
 struct PageSpec {
     std::string caption;  // the page's tab caption (for a side window: the window's caption)

@@ -30,8 +30,8 @@ Outcome press(const PageEntry& page, const Form& form, std::string_view name, En
     if (auto m = bound_problem(*page.spec, form)) return refused(std::move(*m));
     form.forget_reads();
     Outcome o = b->run(form, env);
-    if (!o.script) return o;
-    if (o.script->size() > kMaxScriptBytes) return Outcome::from(too_long_script(o.script->size()));
+    if (!o.script && !o.insertion) return o;
+    if (o.script && o.script->size() > kMaxScriptBytes) return Outcome::from(too_long_script(o.script->size()));
     if (auto m = gbk_problem(*page.spec, form, form.reads())) return refused(std::move(*m));
     const std::vector<std::string> problems = type_problems(*page.spec, form, form.reads());
     if (!problems.empty()) {
@@ -81,6 +81,25 @@ std::vector<ControlUpdate> settle(const PageEntry& page, const Form& form, Env& 
     return updates;
 }
 
+Outcome change(const PageEntry& page, Form& form, std::string_view name, Env& env) {
+    const Binding* b = page.binding(name);
+    if (b == nullptr || b->kind != BindingKind::change) return {};
+    Outcome o = press(page, form, name, env);
+    apply_updates(form, o.updates);
+    return o;
+}
+
+std::optional<std::string> insert_into_editor(const PageSpec& page, Form& form, const Insertion& insertion) {
+    for (const ControlSpec& c : page.controls) {
+        if (c.kind != ControlKind::editor) continue;
+        std::string& text = form.at(c.name).text;
+        if (insertion.at == InsertAt::new_line) text += "\r\n";
+        text += insertion.text;
+        return text;
+    }
+    return std::nullopt;
+}
+
 std::optional<std::string> fill(const PageEntry& page, Form& form, const FormInput& input, Env& env) {
     const PageSpec& spec = *page.spec;
     for (const auto& [list, row] : input.rows)
@@ -88,6 +107,7 @@ std::optional<std::string> fill(const PageEntry& page, Form& form, const FormInp
     for (const auto& [name, value] : input.sets) {
         if (auto e = set_control(spec, form, name, value)) return e;
         click(page, form, name, env);
+        change(page, form, name, env);
     }
     return std::nullopt;
 }

@@ -30,9 +30,20 @@ Outcome click(const PageEntry& page, Form& form, std::string_view name, Env& env
 // have filled something else in). `form` itself is left as it is; apply_updates applies the result.
 std::vector<ControlUpdate> settle(const PageEntry& page, const Form& form, Env& env);
 
+// A control's value changed as the user changes it (text typed, a slider moved): the page's change
+// binding for it runs and its updates are applied to the form. Returns the binding's outcome; a
+// control without a change binding changes nothing.
+Outcome change(const PageEntry& page, Form& form, std::string_view name, Env& env);
+
+// An insertion into the page's editor as the window makes it with the caret at the end of the text
+// and nothing selected; the form holds the editor's new text, which is returned. None when the page
+// has no editor.
+// Example: an editor holding ":local a" and a new-line insertion of ":put $a" give ":local a\r\n:put $a"
+std::optional<std::string> insert_into_editor(const PageSpec& page, Form& form, const Insertion& insertion);
+
 // How a user changes a form outside the window (a form file is read with read_form_file first): rows
 // appended to line lists (a JSON array each), then single controls set from text, each of which is
-// typed or clicked as set_control describes; a click runs the page's reaction to it.
+// typed or clicked as set_control describes; a click or a change runs the page's reaction to it.
 struct FormInput {
     std::vector<std::pair<std::string, std::string>> rows;  // line list -> JSON row
     std::vector<std::pair<std::string, std::string>> sets;  // control -> value

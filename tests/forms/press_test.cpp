@@ -135,5 +135,54 @@ TEST(Press, SettleKeepsTheLoadedValuesAndReturnsOnlyWhatIsUsable) {
     EXPECT_EQ(unchecked[0].enabled, std::optional<bool>(true));
 }
 
+// A page that reacts to every change of a box and of a slider: the reaction writes what it saw into a
+// label; an edit box whose reaction waits for the box to be left reacts to nothing here.
+Outcome on_change(const Form& form, Env&) {
+    Outcome o;
+    o.updates.push_back({"seen", FieldValue{.text = form.text("typed") + "/" + std::to_string(form.index("s"))}});
+    return o;
+}
+
+TEST(Press, ChangesRunTheChangeReactionOnTheNewValue) {
+    static const PageSpec kPage{.caption = "t",
+                                .controls = {
+                                    edit("typed", "", "a"),
+                                    edit("left", "", ""),
+                                    slider("s", "", 1, 32, 1, 1),
+                                    label("seen", ""),
+                                }};
+    const PageEntry page{&kPage,
+                         {{"typed", on_change, BindingKind::change},
+                          {"s", on_change, BindingKind::change},
+                          {"left", on_change, BindingKind::action}}};
+    struct Case {
+        std::string_view why, control, value, seen;
+    };
+    const Case cases[] = {
+        {"text typed", "typed", "xy", "xy/1"},
+        {"slider moved", "s", "24", "a/24"},
+        {"a box that waits to be left", "left", "z", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        SeededRandom random(1);
+        Env env{random, {2016, 3, 5, 7, 8, 9}, ""};
+        Form form = Form::defaults(kPage);
+        FormInput input;
+        input.sets = {{std::string(c.control), std::string(c.value)}};
+        EXPECT_FALSE(fill(page, form, input, env));
+        EXPECT_EQ(form.text("seen"), c.seen);
+    }
+    // A slider's value is its position within its range, written and read as a whole number.
+    Form form = Form::defaults(kPage);
+    EXPECT_EQ(default_of(*kPage.find("s")), "1");
+    EXPECT_FALSE(set_control(kPage, form, "s", "32"));
+    EXPECT_EQ(form.index("s"), 32);
+    EXPECT_EQ(value_text(*kPage.find("s"), form.at("s")), "32");
+    for (const std::string_view bad : {"0", "33", "", "+5", "05", "1.5", "x"})
+        EXPECT_TRUE(set_control(kPage, form, "s", bad)) << bad;
+    EXPECT_EQ(form.index("s"), 32);
+}
+
 }  // namespace
 }  // namespace vorlix

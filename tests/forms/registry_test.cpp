@@ -2,7 +2,10 @@
 
 #include <set>
 
+#include "forms/checks.hpp"
+#include "forms/control_kind.hpp"
 #include "generators/all_pages.hpp"
+#include "script/ipv4.hpp"
 
 namespace vorlix {
 namespace {
@@ -26,7 +29,7 @@ TEST(Registry, EveryBindingRunsOnItsDefaults) {
             // A batch whose box starts empty has nothing to write: its press changes nothing.
             static const std::set<std::string, std::less<>> kIdleOnDefaults = {"按钮_46生成脚本"};
             if (b.kind == BindingKind::generate && !kIdleOnDefaults.contains(b.control)) {
-                EXPECT_TRUE(o.script || o.message || o.web_page);
+                EXPECT_TRUE(o.script || o.insertion || o.message || o.web_page);
             }
         }
     }
@@ -34,6 +37,35 @@ TEST(Registry, EveryBindingRunsOnItsDefaults) {
 
 // The tree has one item per page that it names, level 1 for the first page of each outer tab, and
 // each item selects its own page; pages only their tab reaches have none.
+// A field whose default is an address, a network or a MAC address says so in its page table, so a
+// typo there ("192.168.0.2544") draws a warning and the window gives the field the width it needs. A
+// default that fits no type (a prefix such as "192.168.5", a list) is left as text, and so are the
+// MAC fields of the MAC tools, which take more spellings than a router does and refuse the rest, and
+// the PPPoE server's local address, which may as well name an address pool.
+TEST(Registry, FieldsWhoseDefaultIsAnAddressAreTypedAsOne) {
+    std::vector<const PageSpec*> pages;
+    for (const PageEntry* entry : registry().entries()) pages.push_back(entry->spec);
+    for (const PageEntry& entry : registry().windows()) pages.push_back(entry.spec);
+    for (const PageSpec* page : pages) {
+        SCOPED_TRACE(page->caption);
+        for (const ControlSpec& c : page->controls) {
+            if (c.kind != ControlKind::edit && c.kind != ControlKind::editable_combo) continue;
+            static const std::set<std::string, std::less<>> kOwnChecks = {"编辑框_81修改为mac", "编辑框_81查询mac",
+                                                                          "编辑框_21pppoe网关"};
+            const std::string& d = c.text;
+            if (d.empty() || kOwnChecks.contains(c.name)) continue;
+            SCOPED_TRACE(c.name + " = " + d);
+            if (parse_ipv4(d)) {
+                EXPECT_TRUE(c.type == ValueType::ipv4 || c.type == ValueType::address_range);
+            } else if (fits(ValueType::ipv4_net, d) || (fits(ValueType::address_range, d) && d.find('-') != d.npos)) {
+                EXPECT_TRUE(c.type == ValueType::ipv4_net || c.type == ValueType::address_range);
+            } else if (fits(ValueType::mac, d)) {
+                EXPECT_EQ(c.type, ValueType::mac);
+            }
+        }
+    }
+}
+
 TEST(Registry, PagesSitWhereTheTreeSendsThem) {
     const Registry& reg = registry();
     const std::vector<TreeItem>& items = reg.tree();

@@ -62,6 +62,10 @@ void fill_from(FuzzedDataProvider& in, const PageSpec& page, Form& form) {
                 v.index = in.ConsumeIntegralInRange<int>(-1, rows);
                 break;
             }
+            case ValueForm::number:
+                // Also outside the range: a binding must cope with whatever a form file held.
+                v.index = in.ConsumeIntegralInRange<int>(c.minimum - 2, c.maximum + 2);
+                break;
             case ValueForm::none:
                 break;
         }

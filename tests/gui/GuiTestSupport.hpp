@@ -1,6 +1,8 @@
 #pragma once
 // Helpers shared by the GUI tests.
+#include <QByteArray>
 #include <QMessageBox>
+#include <QString>
 #include <vector>
 
 #include "app/MessageBox.hpp"
@@ -26,6 +28,28 @@ public:
 
 private:
     QMessageBox::StandardButton m_answer;
+};
+
+// Sets an environment variable for the life of the object.
+class EnvOverride {
+public:
+    EnvOverride(const char* name, const QString& value)
+        : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name)) {
+        qputenv(name, value.toLocal8Bit());
+    }
+    ~EnvOverride() {
+        if (m_had)
+            qputenv(m_name, m_old);
+        else
+            qunsetenv(m_name);
+    }
+    EnvOverride(const EnvOverride&) = delete;
+    EnvOverride& operator=(const EnvOverride&) = delete;
+
+private:
+    const char* m_name;
+    bool m_had;
+    QByteArray m_old;
 };
 
 }  // namespace vorlix::test

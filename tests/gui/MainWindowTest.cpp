@@ -138,12 +138,14 @@ TEST_F(MainWindowTest, AnsweringNoToTheExitQuestionKeepsEverything) {
 }
 
 TEST_F(MainWindowTest, LaterFeaturesAreDisabledAndPeripheryAbsent) {
-    for (const char* name : {"按钮_子网计算工具", "按钮_脚本编辑器"}) {
+    for (const char* name : {"按钮_子网计算工具", "按钮_路由表", "按钮_脚本编辑器"}) {
         SCOPED_TRACE(name);
         auto* button = find<QPushButton>(name);
         ASSERT_NE(button, nullptr);
-        EXPECT_FALSE(button->isEnabled());
+        EXPECT_TRUE(button->isEnabled());
     }
+    ASSERT_NE(find<QPushButton>("按钮_语言"), nullptr);
+    EXPECT_TRUE(find<QPushButton>("按钮_语言")->isEnabled());
     EXPECT_EQ(find<QPushButton>("按钮_语言")->text(), QStringLiteral("切换为繁体"));
     EXPECT_EQ(find("按钮_迅雷会员"), nullptr);
     EXPECT_EQ(find("按钮_登录"), nullptr);

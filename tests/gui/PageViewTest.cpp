@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -371,6 +372,67 @@ TEST(PageViewWindow, TabsFollowTheirRadiosAndPressesWriteIntoTheOwnEditor) {
         QTest::mouseClick(view.control("按钮_复制"), Qt::LeftButton);
         EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("name=\nmode="));
     }
+}
+
+// A calculator-like page: every change of the box or the slider writes the box's text in capitals
+// back into the box and what it saw into a label. Setting the box's text from the reaction must not
+// run the reaction again.
+int g_changes = 0;
+Outcome onChange(const Form& form, Env&) {
+    ++g_changes;
+    QString text = QString::fromStdString(form.text("编辑框_值")).toUpper();
+    Outcome o;
+    o.updates.push_back({"编辑框_值", {.text = text.toStdString()}});
+    o.updates.push_back({"标签_结果", {.text = text.toStdString() + "/" + std::to_string(form.index("滑块"))}});
+    return o;
+}
+
+const PageSpec& livePage() {
+    static const PageSpec kPage{.caption = "实时",
+                                .controls = {
+                                    edit("编辑框_值", "值:", ""),
+                                    slider("滑块", "位数:", 1, 32, 1, 8),
+                                    label("标签_结果", ""),
+                                    button("按钮_与", "&& 与"),
+                                }};
+    return kPage;
+}
+
+TEST(PageViewLive, ChangesReactAtOnceAndOnlyOncePerChange) {
+    PageView view(PageEntry{&livePage(),
+                            {{"编辑框_值", onChange, BindingKind::change}, {"滑块", onChange, BindingKind::change}}});
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    auto* box = qobject_cast<QLineEdit*>(view.control("编辑框_值"));
+    auto* slider = qobject_cast<QSlider*>(view.control("滑块"));
+    auto* result = qobject_cast<QLabel*>(view.control("标签_结果"));
+    ASSERT_TRUE(box && slider && result);
+    EXPECT_EQ(slider->minimum(), 1);
+    EXPECT_EQ(slider->maximum(), 32);
+    EXPECT_EQ(slider->value(), 8);
+
+    g_changes = 0;
+    box->setFocus();
+    QTest::keyClicks(box, QStringLiteral("ab"));
+    EXPECT_EQ(g_changes, 2);  // one per character, none for the text the reaction set
+    EXPECT_EQ(box->text(), QStringLiteral("AB"));
+    EXPECT_EQ(result->text(), QStringLiteral("AB/8"));
+
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key_Right);
+    EXPECT_EQ(g_changes, 3);
+    EXPECT_EQ(result->text(), QStringLiteral("AB/9"));
+    slider->setValue(32);
+    EXPECT_EQ(result->text(), QStringLiteral("AB/32"));
+    EXPECT_EQ(view.collect().index("滑块"), 32);
+
+    // A position set by the program is no move of the user's: it runs nothing.
+    view.apply({{"滑块", {.index = 4}}});
+    EXPECT_EQ(slider->value(), 4);
+    EXPECT_EQ(g_changes, 4);
+
+    // A caption's '&' is a character, not a shortcut marker.
+    EXPECT_EQ(qobject_cast<QPushButton*>(view.control("按钮_与"))->text(), QStringLiteral("&&&& 与"));
 }
 
 }  // namespace

@@ -28,28 +28,6 @@
 namespace vorlix {
 namespace {
 
-// Sets an environment variable for the life of the object.
-class EnvOverride {
-public:
-    EnvOverride(const char* name, const QString& value)
-        : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name)) {
-        qputenv(name, value.toLocal8Bit());
-    }
-    ~EnvOverride() {
-        if (m_had)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
-    EnvOverride(const EnvOverride&) = delete;
-    EnvOverride& operator=(const EnvOverride&) = delete;
-
-private:
-    const char* m_name;
-    bool m_had;
-    QByteArray m_old;
-};
-
 class RouteTableWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -252,8 +230,8 @@ TEST_F(RouteTableWindowTest, DroppedGbkFileIsSavedBackByteForByte) {
 
     // The save button asks for a name, starting in the user's documents, and writes GBK bytes. The
     // home directory is a temporary one with a documents folder, so that the dialog can go there.
-    const EnvOverride home("HOME", dir.path());
-    const EnvOverride config("XDG_CONFIG_HOME", dir.filePath(QStringLiteral(".config")));
+    const test::EnvOverride home("HOME", dir.path());
+    const test::EnvOverride config("XDG_CONFIG_HOME", dir.filePath(QStringLiteral(".config")));
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     ASSERT_TRUE(documents.startsWith(dir.path()));
     ASSERT_TRUE(QDir().mkpath(documents));

@@ -258,5 +258,62 @@ TEST_F(ScriptPaneTest, CopyPutsTheTextOnTheClipboardAndSaysSo) {
     EXPECT_FALSE(messages.seen[0].caption);
 }
 
+// Each insertion is one step that Ctrl+Z takes back whole; a statement goes to the end of the text
+// on a line of its own whatever is selected, an operator replaces the selection.
+TEST_F(ScriptPaneTest, InsertionsAreOneUndoStepEach) {
+    struct Case {
+        std::string_view why, before;
+        int selectFrom, selectTo;  // the selection before the insertion
+        Insertion insertion;
+        std::string_view after;
+    };
+    const Case cases[] = {
+        {"statement into an empty pane", "", 0, 0, {":put []", InsertAt::new_line}, "\r\n:put []"},
+        {"statement after a selection, which stays",
+         ":local a 1\r\n:put $a",
+         7,
+         8,
+         {":put []", InsertAt::new_line},
+         ":local a 1\r\n:put $a\r\n:put []"},
+        {"operator replaces the selected word", ":put (a b)", 7, 8, {" + ", InsertAt::caret}, ":put (a + b)"},
+        {"operator at the caret", ":put (ab)", 7, 7, {" . ", InsertAt::caret}, ":put (a . b)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        pane.setScript(c.before);
+        QTextCursor cursor = pane.textCursor();
+        cursor.setPosition(c.selectFrom);
+        cursor.setPosition(c.selectTo, QTextCursor::KeepAnchor);
+        pane.setTextCursor(cursor);
+        pane.insert(c.insertion);
+        EXPECT_EQ(pane.script(), c.after);
+        EXPECT_TRUE(pane.hasFocus());
+        QTest::keyClick(&pane, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(pane.script(), c.before);
+    }
+}
+
+TEST_F(ScriptPaneTest, ClearingCanBeUndone) {
+    pane.setScript(":local a 1\r\n:put $a");
+    pane.clearText();
+    EXPECT_EQ(pane.script(), "");
+    EXPECT_EQ(pane.lineCount(), 1);
+    pane.setFocus();
+    QTest::keyClick(&pane, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(pane.script(), ":local a 1\r\n:put $a");
+}
+
+TEST_F(ScriptPaneTest, GutterFollowsTheFont) {
+    pane.setScript("a\r\nb");
+    const int narrow = gutter()->width();
+    QFont large = pane.font();
+    large.setPointSize(large.pointSize() * 3);
+    pane.setFont(large);
+    QCoreApplication::processEvents();
+    EXPECT_GT(gutter()->width(), narrow);
+    EXPECT_EQ(gutter()->geometry().right() + 1, pane.viewport()->geometry().left());
+    EXPECT_EQ(gutterOnScreen(), gutterPainted());
+}
+
 }  // namespace
 }  // namespace vorlix

@@ -46,6 +46,9 @@ inline Form hostile_form(const PageSpec& page, std::size_t variant) {
                 value = rows.dump();
                 break;
             }
+            case ValueForm::number:
+                value = std::to_string(f.index(c.name) == c.maximum ? c.minimum : c.maximum);
+                break;
             case ValueForm::text:
             case ValueForm::none:
                 value = next();
@@ -68,7 +71,7 @@ inline void expect_same_kept_values(const PageSpec& page, const Form& want, cons
         EXPECT_EQ(g->text, w->text);
         EXPECT_EQ(g->checked, w->checked);
         EXPECT_EQ(g->rows, w->rows);
-        if (c.kind == ControlKind::drop_down) {
+        if (c.kind == ControlKind::drop_down || c.kind == ControlKind::slider) {
             EXPECT_EQ(g->index, w->index);
         }
     }

@@ -23,9 +23,16 @@ const PageSpec& arp_binding_page_spec() {
         .caption = "ARP绑定(批量)",
         .controls = {
             group_box(name::custom, "自定义ARP绑定"),
-            edit(name::address, "I P 地址:", "192.168.1.2").in(name::custom).hinted("(需要绑定的IP)"),
-            edit(name::mac, "MAC 绑定:", "00:00:00:00:00:00").in(name::custom).hinted("(要绑定IP相对应的MAC地址)"),
+            edit(name::address, "I P 地址:", "192.168.1.2")
+                .typed(ValueType::ipv4)
+                .in(name::custom)
+                .hinted("(需要绑定的IP)"),
+            edit(name::mac, "MAC 绑定:", "00:00:00:00:00:00")
+                .typed(ValueType::mac)
+                .in(name::custom)
+                .hinted("(要绑定IP相对应的MAC地址)"),
             editable_combo(name::interface1, "绑定网卡:", ether_items(), "ether1")
+                .typed(ValueType::interface_name)
                 .in(name::custom)
                 .hinted("(内网IP绑定内网网卡,外网IP绑定外网网卡)"),
             button(name::add, kCaption).in(name::custom),
@@ -37,6 +44,7 @@ const PageSpec& arp_binding_page_spec() {
 
             group_box(name::mode, "将网卡ARP属性设置为reply-only,这步才是真正的绑定了列表中的ARP,没绑定的上不了网"),
             editable_combo(name::interface2, "绑定网卡:", ether_items(), "ether1")
+                .typed(ValueType::interface_name)
                 .in(name::mode)
                 .hinted("(一般情况下可以只设置内网网卡,也可以所有网卡都设置为reply-only)"),
             group_box(name::bind_group, "绑定网卡(ARP属性为reply-only)").in(name::mode),

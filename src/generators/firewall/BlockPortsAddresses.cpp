@@ -36,6 +36,7 @@ const PageSpec& block_ports_addresses_page_spec() {
         .controls = {
             group_box(name::ports, "封端口"),
             edit(name::port, "要封锁的端口:", "20")
+                .typed(ValueType::ports)
                 .in(name::ports)
                 .hinted("(支持连续端口输入,如:21-80;支持多端口输入,如:21,80,110)"),
             editable_combo(name::protocol, "使用协议:", ip_protocol_items(), "tcp").in(name::ports),
@@ -43,16 +44,21 @@ const PageSpec& block_ports_addresses_page_spec() {
             button(name::generate1, kCaption).in(name::ports),
 
             group_box(name::addresses, "封IP"),
-            edit(name::address1, "要封锁的IP:", "203.0.113.20").in(name::addresses),
-            edit(name::prefix1, "/", "32").in(name::addresses).beside().hinted("提示：封IP时注意子网掩码"),
+            edit(name::address1, "要封锁的IP:", "203.0.113.20").typed(ValueType::ipv4).in(name::addresses),
+            edit(name::prefix1, "/", "32")
+                .typed(ValueType::prefix)
+                .in(name::addresses)
+                .beside()
+                .hinted("提示：封IP时注意子网掩码"),
             edit(name::comment2, "备注:", "WEB SERVER").in(name::addresses),
             button(name::generate2, kCaption).in(name::addresses),
 
             group_box(name::lists, "另类封IP(将IP放在列表中,对整个列表IP进行封锁,封IP比较多的用户推荐使用)"),
             button(name::list_rule, "第一次使用此功能请先点击添加此脚本,以后不需要再次添加!").in(name::lists),
             edit(name::entry_list, "IP列表名称:", std::string(kDefaultList)).in(name::lists),
-            edit(name::address2, "要封锁的IP:", "203.0.113.20").in(name::lists),
+            edit(name::address2, "要封锁的IP:", "203.0.113.20").typed(ValueType::ipv4).in(name::lists),
             edit(name::prefix2, "/", "32")
+                .typed(ValueType::prefix)
                 .in(name::lists)
                 .beside()
                 .hinted("小提示：封IP时注意子网掩码,但掩码为32时为单IP,为24时为整个IP段!"),

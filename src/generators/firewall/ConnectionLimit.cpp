@@ -58,8 +58,8 @@ const PageSpec& connection_limit_page_spec() {
             group_box(name::subnet, "指定网段TCP/UDP(连接数)限制"),
             labelled(radio_button(name::tcp2, "TCP", true), "协议:").in(name::subnet),
             radio_button(name::udp2, "UDP", false).in(name::subnet).beside(),
-            edit(name::network, "内网IP段:", "192.168.0.0").in(name::subnet),
-            edit(name::prefix, "/", "24").in(name::subnet).beside().hinted("(设置内网网段)"),
+            edit(name::network, "内网IP段:", "192.168.0.0").typed(ValueType::ipv4).in(name::subnet),
+            edit(name::prefix, "/", "24").typed(ValueType::prefix).in(name::subnet).beside().hinted("(设置内网网段)"),
             edit(name::limit2, "限制连接数为:", "200").in(name::subnet).hinted("(建议设置150-300之间)"),
             edit(name::exempt, "排除IP地址:", "192.168.1.10,192.168.1.50")
                 .in(name::subnet)

@@ -29,8 +29,9 @@ const PageSpec& keyword_blocking_page_spec() {
             label(name::keywords_label, "要封锁的关键字或域名(支持中文):").in(name::keywords_group),
             multi_line_edit(name::keywords, "迅雷\r\nPOPO\r\nwww.example.com").in(name::keywords_group),
             check_box(name::restrict_clients, "要封锁或允许的IP/IP段:", false).in(name::keywords_group),
-            edit(name::network, "", "192.168.0.0").in(name::keywords_group).beside(),
+            edit(name::network, "", "192.168.0.0").typed(ValueType::ipv4).in(name::keywords_group).beside(),
             edit(name::prefix, "/", "24")
+                .typed(ValueType::prefix)
                 .in(name::keywords_group)
                 .beside()
                 .hinted("(指定所限制的IP或IP段,默认不启用为封锁所有IP)"),

@@ -16,8 +16,8 @@ const PageSpec& ping_block_page_spec() {
         .caption = "禁止Ping",
         .controls = {
             group_box(name::group, "Ping"),
-            edit(name::network, "内网网段:", "192.168.0.0").in(name::group),
-            edit(name::prefix, "/", "24").in(name::group).beside().hinted("(设置内网网段)"),
+            edit(name::network, "内网网段:", "192.168.0.0").typed(ValueType::ipv4).in(name::group),
+            edit(name::prefix, "/", "24").typed(ValueType::prefix).in(name::group).beside().hinted("(设置内网网段)"),
             button(name::lan, "生成禁止内网Ping的脚本").in(name::group),
             button(name::outside, "生成禁止外网Ping的脚本").in(name::group).beside(),
             button(name::all, "禁止内外网对路由的ICMP数据包(禁止来自内外网的Ping)").in(name::group),

@@ -133,12 +133,12 @@ void add_host_queue_controls(std::vector<ControlSpec>& c, const HostQueueNames& 
     // Upload and download side by side, each column under its caption.
     c.push_back(panel(n.up_rates).in(g));
     c.push_back(label(n.up_column, "Traget Upload").in(n.up_rates));
-    c.push_back(editable_combo(n.up_limit_at, "Limit At:", rate_items(), "0").in(n.up_rates));
-    c.push_back(editable_combo(n.up_max_limit, "Max Limit:", rate_items(), "0").in(n.up_rates));
+    c.push_back(editable_combo(n.up_limit_at, "Limit At:", rate_items(), "0").typed(ValueType::rate).in(n.up_rates));
+    c.push_back(editable_combo(n.up_max_limit, "Max Limit:", rate_items(), "0").typed(ValueType::rate).in(n.up_rates));
     c.push_back(panel(n.down_rates).in(g).beside());
     c.push_back(label(n.down_column, "Traget Download").in(n.down_rates));
-    c.push_back(editable_combo(n.down_limit_at, "", rate_items(), "0").in(n.down_rates));
-    c.push_back(editable_combo(n.down_max_limit, "", rate_items(), "0").in(n.down_rates));
+    c.push_back(editable_combo(n.down_limit_at, "", rate_items(), "0").typed(ValueType::rate).in(n.down_rates));
+    c.push_back(editable_combo(n.down_max_limit, "", rate_items(), "0").typed(ValueType::rate).in(n.down_rates));
     // The hints go under the columns: beside a field they could wrap and push its column out of line.
     c.push_back(label(n.limit_at_hint, "Limit At: 这个队列的约定流量").in(g));
     c.push_back(label(n.max_limit_hint, "Max Limit: 在有足够带宽可用的情况下可达到流量").in(g));
@@ -147,12 +147,15 @@ void add_host_queue_controls(std::vector<ControlSpec>& c, const HostQueueNames& 
     c.push_back(check_box(n.burst_on, "开启爆发-Burst-限速功能", false).in(g));
     c.push_back(group_box(n.burst_box, "").in(g).collapses_with(n.burst_on));
     c.push_back(panel(n.up_burst).in(n.burst_box));
-    c.push_back(editable_combo(n.up_burst_limit, "Burst Limit:", rate_items(), "0").in(n.up_burst));
-    c.push_back(editable_combo(n.up_burst_threshold, "Burst Threshold:", rate_items(), "0").in(n.up_burst));
+    c.push_back(
+        editable_combo(n.up_burst_limit, "Burst Limit:", rate_items(), "0").typed(ValueType::rate).in(n.up_burst));
+    c.push_back(editable_combo(n.up_burst_threshold, "Burst Threshold:", rate_items(), "0")
+                    .typed(ValueType::rate)
+                    .in(n.up_burst));
     c.push_back(edit(n.up_burst_time, "Burst Time:", "3").in(n.up_burst).hinted("s"));
     c.push_back(panel(n.down_burst).in(n.burst_box).beside());
-    c.push_back(editable_combo(n.down_burst_limit, "", rate_items(), "0").in(n.down_burst));
-    c.push_back(editable_combo(n.down_burst_threshold, "", rate_items(), "0").in(n.down_burst));
+    c.push_back(editable_combo(n.down_burst_limit, "", rate_items(), "0").typed(ValueType::rate).in(n.down_burst));
+    c.push_back(editable_combo(n.down_burst_threshold, "", rate_items(), "0").typed(ValueType::rate).in(n.down_burst));
     c.push_back(edit(n.down_burst_time, "", "3").in(n.down_burst).hinted("s"));
     c.push_back(drop_down(n.priority, "Priority:", {"1", "2", "3", "4", "5", "6", "7", "8"}, 7)
                     .in(n.burst_box)
@@ -254,8 +257,9 @@ const PageSpec& pcq_advanced_page_spec() {
         auto& c = page.controls;
         const std::string_view g = kAdvanced.group;
         c.push_back(group_box(g, "PCQ高级限速"));
-        c.push_back(editable_combo(name::total_up, "总上传带宽:", total_items(), "2M").in(g));
-        c.push_back(editable_combo(name::total_down, "总下载带宽:", total_items(), "4M").in(g).beside());
+        c.push_back(editable_combo(name::total_up, "总上传带宽:", total_items(), "2M").typed(ValueType::rate).in(g));
+        c.push_back(
+            editable_combo(name::total_down, "总下载带宽:", total_items(), "4M").typed(ValueType::rate).in(g).beside());
         c.push_back(edit(name::parent, "主通道名称:", "PCQ").in(g));
         c.push_back(edit(name::up_type, "上传标记名:", "up").in(g));
         c.push_back(edit(name::down_type, "下载标记名:", "down").in(g).beside());

@@ -121,6 +121,7 @@ const PageSpec& other_queue_page_spec() {
         const std::string_view g = name::group;
         c.push_back(group_box(g, "PCQ-整体限速"));
         c.push_back(edit(name::interface, "填写限速的网卡名称:", "ether1")
+                        .typed(ValueType::interface_name)
                         .in(g)
                         .hinted("(如无特殊原因请填写您的ROS外网网卡名称)"));
         c.push_back(edit(name::ip_prefix, "IP前缀:", "192.168.5").in(g).hinted("(格式:192.168.0.1 前三位)"));

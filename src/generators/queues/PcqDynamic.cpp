@@ -77,19 +77,30 @@ const PageSpec& pcq_dynamic_page_spec() {
         .controls = {
             group_box(name::dynamic, "PCQ-动态限速"),
             editable_combo(name::interface1, "填写限速的网卡名称:", interface_items(), "ether1")
+                .typed(ValueType::interface_name)
                 .in(name::dynamic)
                 .hinted(kInterfaceHint),
             // Upload and download side by side, each column under its caption.
             panel(name::up_side).in(name::dynamic),
             label(name::up_column, "Upload - 上传").in(name::up_side),
-            editable_combo(name::up1, "每台机上传速度:", rate_items(), "1M").in(name::up_side),
-            editable_combo(name::up_on, kAbove, threshold_items(), "2M").in(name::up_side).hinted("时开启上传限速"),
-            editable_combo(name::up_off, kAbove, threshold_items(), "4M").in(name::up_side).hinted("时开启上传限速"),
+            editable_combo(name::up1, "每台机上传速度:", rate_items(), "1M").typed(ValueType::rate).in(name::up_side),
+            editable_combo(name::up_on, kAbove, threshold_items(), "2M")
+                .typed(ValueType::rate)
+                .in(name::up_side)
+                .hinted("时开启上传限速"),
+            editable_combo(name::up_off, kAbove, threshold_items(), "4M")
+                .typed(ValueType::rate)
+                .in(name::up_side)
+                .hinted("时开启上传限速"),
             panel(name::down_side).in(name::dynamic).beside(),
             label(name::down_column, "Download - 下载").in(name::down_side),
-            editable_combo(name::down1, "下载速度:", rate_items(), "1M").in(name::down_side),
-            editable_combo(name::down_on, kAbove, threshold_items(), "4M").in(name::down_side).hinted("时开启下载限速"),
+            editable_combo(name::down1, "下载速度:", rate_items(), "1M").typed(ValueType::rate).in(name::down_side),
+            editable_combo(name::down_on, kAbove, threshold_items(), "4M")
+                .typed(ValueType::rate)
+                .in(name::down_side)
+                .hinted("时开启下载限速"),
             editable_combo(name::down_off, kAbove, threshold_items(), "8M")
+                .typed(ValueType::rate)
                 .in(name::down_side)
                 .hinted("时开启下载限速"),
             // Under the columns: beside a field it would wrap and push its column out of line.
@@ -97,9 +108,13 @@ const PageSpec& pcq_dynamic_page_spec() {
             button(name::generate1, "5.X/6.X系列脚本生成").in(name::dynamic),
 
             group_box(name::whole, "PCQ整体限速脚本生成"),
-            editable_combo(name::up2, "每台机上传速度:", rate_items(), "1M").in(name::whole),
-            editable_combo(name::down2, "下载速度:", rate_items(), "1M").in(name::whole).beside(),
+            editable_combo(name::up2, "每台机上传速度:", rate_items(), "1M").typed(ValueType::rate).in(name::whole),
+            editable_combo(name::down2, "下载速度:", rate_items(), "1M")
+                .typed(ValueType::rate)
+                .in(name::whole)
+                .beside(),
             editable_combo(name::interface2, "填写限速的网卡名称:", interface_items(), "ether1")
+                .typed(ValueType::interface_name)
                 .in(name::whole)
                 .hinted(kInterfaceHint),
             button(name::generate2, "5.X/6.X系列脚本生成").in(name::whole),

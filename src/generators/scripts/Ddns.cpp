@@ -89,11 +89,15 @@ const PageSpec& ddns_page_spec() {
                       "注意:申请帐号时一定要填写真实邮件地址,申请完需要用邮件激活帐号,激活完成后,"
                       "您申请的帐号才能正常使用."),
                 group_box(name::group, "申请动态域名配置生成DDNS脚本"),
-                edit(name::account, "用户账号:", "username").in(name::group).hinted("在服务商所申请的帐号"),
-                edit(name::password, "用户密码:", "Mavek2015").in(name::group).hinted("在服务商所申请的帐号密码"),
+                edit(name::account, "用户账号:", "username").at_most(64).in(name::group).hinted("在服务商所申请的帐号"),
+                edit(name::password, "用户密码:", "Mavek2015")
+                    .at_most(64)
+                    .in(name::group)
+                    .hinted("在服务商所申请的帐号密码"),
                 edit(name::prefix, "绑定域名:", "username").in(name::group).hinted("在服务商所申请的二级域名"),
                 editable_combo(name::suffix, "", suffixes, suffixes.front()).in(name::group).beside(),
                 edit(name::interface, "外网网卡:", "pppoe-out1")
+                    .typed(ValueType::interface_name)
                     .in(name::group)
                     .hinted("如果您是ADSL拨号的请填写您所添加的PPPOE拨号网卡名(既默认),其他请填写外网网卡名称"),
                 radio_button(name::f3322, "f3322", true).in(name::group),

@@ -101,6 +101,7 @@ const PageSpec& online_count_page_spec() {
     static const PageSpec kPage{.caption = "统计在线计算机",
                                 .controls = {
                                     edit(name::online_subnet, "内网网段IP:", "192.168.1.0/24")
+                                        .typed(ValueType::ipv4_net)
                                         .hinted("格式 : 192.168.1.0/24 或 192.168.1.1-192.168.1.200"),
                                     edit(name::online_interval, "多久执行一次:", "00:10:00"),
                                     button(name::online_generate, "5.X/6.X系列脚本生成"),
@@ -134,8 +135,8 @@ const PageSpec& mail_backup_page_spec() {
                 editable_combo(name::recipient_domain, "", domains, domains.front()).beside(),
                 edit(name::sender, "寄件用的邮箱账号:", "12345678").hinted("可以和收件人邮箱一致,收发都是同一个邮箱"),
                 drop_down(name::sender_domain, "", domains, 0).beside(),
-                edit(name::mail_password, "寄件用的邮箱密码:", "Mavek2015"),
-                edit(name::mail_interface, "获取公网ip的接口:", "pppoe-out1"),
+                edit(name::mail_password, "寄件用的邮箱密码:", "Mavek2015").at_most(64),
+                edit(name::mail_interface, "获取公网ip的接口:", "pppoe-out1").typed(ValueType::interface_name),
                 button(name::mail_generate, "5.X/6.X系列脚本生成"),
             }};
     }();

@@ -58,7 +58,9 @@ const PageSpec& mac_tools_page_spec() {
             button(name::generate_list, "生成MAC地址").in(name::list_group),
 
             group_box(name::change_group, "修改网卡MAC地址-因为在Winbox上无法直接修改MAC地址"),
-            editable_combo(name::interface, "要修改的网卡名称:", ether_items(12), "ether1").in(name::change_group),
+            editable_combo(name::interface, "要修改的网卡名称:", ether_items(12), "ether1")
+                .typed(ValueType::interface_name)
+                .in(name::change_group),
             edit(name::new_mac, "修改为的MAC地址:", "00:00:00:00:00:00").in(name::change_group),
             button(name::generate_change, "5.X/6.X系列脚本生成").in(name::change_group),
             label(name::reset_hint,

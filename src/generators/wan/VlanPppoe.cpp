@@ -103,6 +103,7 @@ const PageSpec& vlan_pppoe_page_spec() {
         .controls = {
             group_box(name::settings, "VLAN交换机多线PPPOE拨号安装设置"),
             editable_combo(name::port, "VLAN网卡:", ether_items(12), "ether1")
+                .typed(ValueType::interface_name)
                 .in(name::settings)
                 .hinted("(建议使用最好性能的网卡为外网网卡,连接VLAN交换机的网卡)"),
             button(name::generate, "5.X/6.X系列脚本生成").in(name::settings),

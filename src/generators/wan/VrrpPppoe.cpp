@@ -95,8 +95,12 @@ const PageSpec& vrrp_pppoe_page_spec() {
         .tree = "VRRP多线PPPoE拨号",
         .controls = {
             group_box(name::settings, "VRRP多线PPPoE分流安装设置脚本"),
-            editable_combo(name::wan, "外网网卡:", ether_items(12), "ether1").in(name::settings),
-            editable_combo(name::lan, "内网网卡:", ether_items(12), "ether2").in(name::settings),
+            editable_combo(name::wan, "外网网卡:", ether_items(12), "ether1")
+                .typed(ValueType::interface_name)
+                .in(name::settings),
+            editable_combo(name::lan, "内网网卡:", ether_items(12), "ether2")
+                .typed(ValueType::interface_name)
+                .in(name::settings),
             edit(name::prefix, "内网网段:", "11.11.11").in(name::settings).hinted("如:11.11.11.0 输入 11.11.11 即可"),
             button(name::generate, "5.X/6.X系列脚本生成").in(name::settings),
             group_box(name::lines, "当前配置列表"),

@@ -169,14 +169,15 @@ const PageSpec& wireless_dhcp_page_spec() {
         .tree = "无线网络DHCP自动分配IP",
         .controls = {
             group_box(name::settings, "无线网络架设脚本+DHCP自动分配IP"),
-            edit(name::interface, "无线网卡名称:", "wlan1").in(name::settings),
+            edit(name::interface, "无线网卡名称:", "wlan1").typed(ValueType::interface_name).in(name::settings),
             editable_combo(name::lan, "(多个无线网卡请勿重复)  内网网卡名称:", ether_items(12), "ether1")
+                .typed(ValueType::interface_name)
                 .in(name::settings)
                 .beside(),
             // The wireless interface is the gateway of its clients: its address, the gateway handed
             // out and the DHCP network are one network.
-            edit(name::address, "无线网卡IP:", "192.168.0.254").in(name::settings),
-            edit(name::gateway, "内网网卡网关:", "192.168.0.254").in(name::settings).beside(),
+            edit(name::address, "无线网卡IP:", "192.168.0.254").typed(ValueType::ipv4).in(name::settings),
+            edit(name::gateway, "内网网卡网关:", "192.168.0.254").typed(ValueType::ipv4).in(name::settings).beside(),
             edit(name::ssid, "无线网络SSID:", "MikroTik_2.4G").unicode().in(name::settings),
             editable_combo(name::frequency, "无线网卡的频段:", frequency_items(), "2412")
                 .in(name::settings)
@@ -193,14 +194,16 @@ const PageSpec& wireless_dhcp_page_spec() {
             check_box(name::group_aes, "aes ccm", true).in(name::settings).beside().hinted("(默认选项)"),
             edit(name::pool_name, "无线网络IP地址池名称:", "Wlan_pool").in(name::settings),
             edit(name::pool, "无线网络IP地址段:", "192.168.0.50-192.168.0.90")
+                .typed(ValueType::address_range)
                 .in(name::settings)
                 .hinted("(无线网络自动分配IP地址段)"),
             edit(name::dhcp_name, "无线DHCP模板名称:", "Wlan_dhcp").in(name::settings),
             edit(name::network, "无线用户网段:", "192.168.0.0")
+                .typed(ValueType::ipv4)
                 .in(name::settings)
                 .hinted("(和内网网关同一IP段,默认:192.168.0.0)"),
-            edit(name::dns1, "首选 DNS:", "218.85.152.99").in(name::settings),
-            edit(name::dns2, "备用 DNS:", "218.85.157.99").in(name::settings).beside(),
+            edit(name::dns1, "首选 DNS:", "218.85.152.99").typed(ValueType::ipv4).in(name::settings),
+            edit(name::dns2, "备用 DNS:", "218.85.157.99").typed(ValueType::ipv4).in(name::settings).beside(),
             button(name::generate, "5.X/6.X系列脚本生成").in(name::settings),
             group_box(name::tips_group, "小提示"),
             label(name::tips,
