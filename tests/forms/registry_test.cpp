@@ -41,7 +41,8 @@ TEST(Registry, EveryBindingRunsOnItsDefaults) {
 // typo there ("192.168.0.2544") draws a warning and the window gives the field the width it needs. A
 // default that fits no type (a prefix such as "192.168.5", a list) is left as text, and so are the
 // MAC fields of the MAC tools, which take more spellings than a router does and refuse the rest, and
-// the PPPoE server's local address, which may as well name an address pool.
+// the PPPoE server's local address, which may as well name an address pool, and the VPN accounts'
+// caller ID, which a PPTP or L2TP server compares with the client's address.
 TEST(Registry, FieldsWhoseDefaultIsAnAddressAreTypedAsOne) {
     std::vector<const PageSpec*> pages;
     for (const PageEntry* entry : registry().entries()) pages.push_back(entry->spec);
@@ -50,8 +51,8 @@ TEST(Registry, FieldsWhoseDefaultIsAnAddressAreTypedAsOne) {
         SCOPED_TRACE(page->caption);
         for (const ControlSpec& c : page->controls) {
             if (c.kind != ControlKind::edit && c.kind != ControlKind::editable_combo) continue;
-            static const std::set<std::string, std::less<>> kOwnChecks = {"编辑框_81修改为mac", "编辑框_81查询mac",
-                                                                          "编辑框_21pppoe网关"};
+            static const std::set<std::string, std::less<>> kOwnChecks = {
+                "编辑框_81修改为mac", "编辑框_81查询mac", "编辑框_21pppoe网关", "编辑框_51mac地址", "编辑框_52mac地址"};
             const std::string& d = c.text;
             if (d.empty() || kOwnChecks.contains(c.name)) continue;
             SCOPED_TRACE(c.name + " = " + d);

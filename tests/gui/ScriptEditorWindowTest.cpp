@@ -16,6 +16,7 @@
 #include <QUrl>
 
 #include "GuiTestSupport.hpp"
+#include "SideWindowFixture.hpp"
 #include "app/MainWindow.hpp"
 #include "app/QtText.hpp"
 #include "app/ScriptPane.hpp"
@@ -27,40 +28,20 @@ namespace {
 
 constexpr const char* kFor = ":for 变量名 from=起始值 to=终止值 step=步长 do={ }";
 
-class ScriptEditorWindowTest : public ::testing::Test {
+class ScriptEditorWindowTest : public test::SideWindowFixture {
 protected:
+    ScriptEditorWindowTest() : SideWindowFixture("按钮_脚本编辑器", kScriptEditorWindow) {}
     void SetUp() override {
-        mainWindow.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&mainWindow));
-        welcome = mainWindow.scriptPane()->script();
-        w = open();
-        ASSERT_NE(w, nullptr);
+        SideWindowFixture::SetUp();
+        if (HasFatalFailure()) return;
         editor = w->editor();
         ASSERT_NE(editor, nullptr);
         w->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(w));
     }
-
-    SideWindow* open() {
-        QTest::mouseClick(mainWindow.findChild<QPushButton*>(QStringLiteral("按钮_脚本编辑器")), Qt::LeftButton);
-        auto* side = mainWindow.findChild<SideWindow*>(qs(kScriptEditorWindow));
-        if (side != nullptr) {
-            EXPECT_TRUE(QTest::qWaitForWindowExposed(side));
-        }
-        return side;
-    }
-    template <typename T = QWidget>
-    T* find(const char* name) {
-        T* found = w->findChild<T*>(QString::fromUtf8(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
     void click(const char* name) { QTest::mouseClick(find(name), Qt::LeftButton); }
     void undo() { QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier); }
 
-    MainWindow mainWindow;
-    std::string welcome;
-    SideWindow* w = nullptr;
     ScriptPane* editor = nullptr;
 };
 

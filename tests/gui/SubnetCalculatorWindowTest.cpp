@@ -9,6 +9,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "SideWindowFixture.hpp"
 #include "app/MainWindow.hpp"
 #include "app/PageView.hpp"
 #include "app/QtText.hpp"
@@ -19,30 +20,9 @@
 namespace vorlix {
 namespace {
 
-class SubnetCalculatorWindowTest : public ::testing::Test {
+class SubnetCalculatorWindowTest : public test::SideWindowFixture {
 protected:
-    void SetUp() override {
-        mainWindow.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&mainWindow));
-        welcome = mainWindow.scriptPane()->script();
-        w = open();
-        ASSERT_NE(w, nullptr);
-    }
-
-    SideWindow* open() {
-        QTest::mouseClick(mainWindow.findChild<QPushButton*>(QStringLiteral("按钮_子网计算工具")), Qt::LeftButton);
-        auto* side = mainWindow.findChild<SideWindow*>(qs(kSubnetCalculatorWindow));
-        if (side != nullptr) {
-            EXPECT_TRUE(QTest::qWaitForWindowExposed(side));
-        }
-        return side;
-    }
-    template <typename T = QWidget>
-    T* find(const char* name) {
-        T* found = w->findChild<T*>(QString::fromUtf8(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
+    SubnetCalculatorWindowTest() : SideWindowFixture("按钮_子网计算工具", kSubnetCalculatorWindow) {}
     QString shown(const char* label) { return find<QLabel>(label)->text(); }
     // Types into a box as a user does: select what it holds, then one key per character.
     void type(const char* box, const QString& text) {
@@ -51,10 +31,6 @@ protected:
         QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(edit, text);
     }
-
-    MainWindow mainWindow;
-    std::string welcome;
-    SideWindow* w = nullptr;
 };
 
 TEST_F(SubnetCalculatorWindowTest, EveryKeyAndEverySliderMoveShowsTheResultAtOnce) {

@@ -124,74 +124,73 @@ PageSpec vpn_page_spec(const VpnNames& n) {
     auto w = [&](std::string_view text) { return words(n.protocol, text); };
     const std::vector<std::string> four = ppp_option_items(true);
     const std::vector<std::string> three = ppp_option_items(false);
-    return PageSpec{.caption = l2tp ? "L2TP" : "PPTP",
-                    .tree = l2tp ? "L2TP设置" : "PPTP设置",
-                    .controls = {
-                        group_box(n.server_group, w("PPTP服务端安装设置")),
-                        edit(n.pool_range, "IP地址池:", "172.16.254.2-172.16.254.254")
-                            .typed(ValueType::address_range)
-                            .in(n.server_group)
-                            .hinted("(建议此IP地址池不要与局网IP段一致,否则会出错或无法设置)"),
-                        edit(n.gateway, w("PPTP网关:"), l2tp ? "172.16.253.1" : "172.16.254.1")
-                            .typed(ValueType::ipv4)
-                            .in(n.server_group)
-                            .hinted(w("(既PPTP客户端获取IP时的网关地址)")),
-                        edit(n.dns1, "首选DNS:", "218.85.152.99").typed(ValueType::ipv4).in(n.server_group),
-                        edit(n.dns2, "备用DNS:", "218.85.157.99").typed(ValueType::ipv4).in(n.server_group).beside(),
-                        edit(n.pool_name, "IP地址池名称:", word + "_pool")
-                            .in(n.server_group)
-                            .hinted(w("(设置多个PPTP服务时,地址池名称不能重复,否则请保持默认)")),
-                        edit(n.profile, "策略模板名称:", word + "_profile")
-                            .in(n.server_group)
-                            .hinted(w("(设置多个PPTP服务时,策略模板名称不能重复,否则请保持默认)")),
-                        check_box(n.rate_limit, w("PPTP客户端限速  上传:"), false).in(n.server_group),
-                        editable_combo(n.upload, "", ppp_rate_items(), "1m").in(n.server_group).beside(),
-                        editable_combo(n.download, "bits/s  下载:", ppp_rate_items(), "1m")
-                            .in(n.server_group)
-                            .beside()
-                            .hinted("bits/s"),
-                        check_box(n.idle_on, "空闲超时:", false).in(n.server_group),
-                        edit(n.idle, "", "00:00:00").in(n.server_group).beside(),
-                        check_box(n.session_on, "连接超时:", false).in(n.server_group).beside(),
-                        edit(n.session, "", "00:00:00").in(n.server_group).beside(),
-                        drop_down(n.ipv6, "Use IPv6:", four, 2).in(n.server_group),
-                        drop_down(n.mpls, "Use MPLS:", four, 0).in(n.server_group).beside(),
-                        drop_down(n.compression, "Use Compression:", three, 0).in(n.server_group),
-                        drop_down(n.vj, "Use VJ Compression:", three, 0).in(n.server_group).beside(),
-                        drop_down(n.encryption, "Use Encryption:", four, 0).in(n.server_group),
-                        drop_down(n.only_one, "Only One:", four, 0).in(n.server_group).beside(),
-                        drop_down(n.tcp_mss, "Change TCP MSS:", three, 0).in(n.server_group),
-                        button(n.server_button, kGenerate).in(n.server_group),
+    return PageSpec{
+        .caption = l2tp ? "L2TP" : "PPTP",
+        .tree = l2tp ? "L2TP设置" : "PPTP设置",
+        .controls = {
+            group_box(n.server_group, w("PPTP服务端安装设置")),
+            edit(n.pool_range, "IP地址池:", "172.16.254.2-172.16.254.254")
+                .typed(ValueType::address_range)
+                .in(n.server_group)
+                .hinted("(建议此IP地址池不要与局网IP段一致,否则会出错或无法设置)"),
+            edit(n.gateway, w("PPTP网关:"), l2tp ? "172.16.253.1" : "172.16.254.1")
+                .typed(ValueType::ipv4)
+                .in(n.server_group)
+                .hinted(w("(既PPTP客户端获取IP时的网关地址)")),
+            edit(n.dns1, "首选DNS:", "218.85.152.99").typed(ValueType::ipv4).in(n.server_group),
+            edit(n.dns2, "备用DNS:", "218.85.157.99").typed(ValueType::ipv4).in(n.server_group).beside(),
+            edit(n.pool_name, "IP地址池名称:", word + "_pool")
+                .in(n.server_group)
+                .hinted(w("(设置多个PPTP服务时,地址池名称不能重复,否则请保持默认)")),
+            edit(n.profile, "策略模板名称:", word + "_profile")
+                .in(n.server_group)
+                .hinted(w("(设置多个PPTP服务时,策略模板名称不能重复,否则请保持默认)")),
+            check_box(n.rate_limit, w("PPTP客户端限速  上传:"), false).in(n.server_group),
+            editable_combo(n.upload, "", ppp_rate_items(), "1m").in(n.server_group).beside(),
+            editable_combo(n.download, "bits/s  下载:", ppp_rate_items(), "1m")
+                .in(n.server_group)
+                .beside()
+                .hinted("bits/s"),
+            check_box(n.idle_on, "空闲超时:", false).in(n.server_group),
+            edit(n.idle, "", "00:00:00").in(n.server_group).beside(),
+            check_box(n.session_on, "连接超时:", false).in(n.server_group).beside(),
+            edit(n.session, "", "00:00:00").in(n.server_group).beside(),
+            drop_down(n.ipv6, "Use IPv6:", four, 2).in(n.server_group),
+            drop_down(n.mpls, "Use MPLS:", four, 0).in(n.server_group).beside(),
+            drop_down(n.compression, "Use Compression:", three, 0).in(n.server_group),
+            drop_down(n.vj, "Use VJ Compression:", three, 0).in(n.server_group).beside(),
+            drop_down(n.encryption, "Use Encryption:", four, 0).in(n.server_group),
+            drop_down(n.only_one, "Only One:", four, 0).in(n.server_group).beside(),
+            drop_down(n.tcp_mss, "Change TCP MSS:", three, 0).in(n.server_group),
+            button(n.server_button, kGenerate).in(n.server_group),
 
-                        group_box(n.account_group, w("添加PPTP帐号")),
-                        edit(n.account_profile, "策略配置名称:", word + "_profile").in(n.account_group),
-                        edit(n.user, "用户名:", "MAVEK").at_most(64).in(n.account_group),
-                        edit(n.password, "密码:", kSamplePassword).at_most(64).in(n.account_group),
-                        check_box(n.bind_mac, "绑定MAC", false).in(n.account_group),
-                        edit(n.mac, "", "00:00:00:00:00:00")
-                            .typed(ValueType::mac)
-                            .in(n.account_group)
-                            .beside()
-                            .hinted("(只允许帐号在这个MAC地址上连接)"),
-                        button(n.account_button, kGenerate).in(n.account_group),
+            group_box(n.account_group, w("添加PPTP帐号")),
+            edit(n.account_profile, "策略配置名称:", word + "_profile").in(n.account_group),
+            edit(n.user, "用户名:", "MAVEK").at_most(64).in(n.account_group),
+            edit(n.password, "密码:", kSamplePassword).at_most(64).in(n.account_group),
+            check_box(n.bind_mac, "绑定MAC", false).in(n.account_group),
+            // Left untyped: what a PPTP or L2TP server compares with caller-id is the
+            // client's address, so an address typed here must not draw a warning.
+            edit(n.mac, "", "00:00:00:00:00:00").in(n.account_group).beside().hinted("(只允许帐号在这个MAC地址上连接)"),
+            button(n.account_button, kGenerate).in(n.account_group),
 
-                        group_box(n.client_group, w("PPTP客户端安装设置")),
-                        edit(n.client_name, w("PPTP名称(name):"), "mavek_" + word + "_client")
-                            .in(n.client_group)
-                            .hinted(w("(如果非多PPTP连接用户,这里请保持默认)")),
-                        edit(n.server, w("PPTP服务器IP:"), kSampleServer).typed(ValueType::ipv4).in(n.client_group),
-                        edit(n.client_user, "用户名:", "Mavek").at_most(64).in(n.client_group),
-                        edit(n.client_password, "密码:", kSamplePassword).at_most(64).in(n.client_group),
-                        edit(n.telecom_gateway, "电信网关:", "120.42.112.1").typed(ValueType::ipv4).in(n.client_group),
-                        edit(n.netcom_gateway, "网通网关:", "210.13.100.1")
-                            .typed(ValueType::ipv4)
-                            .in(n.client_group)
-                            .hinted("(单线用户这里可以不用设置)"),
-                        radio_button(n.default_route, "默认路由脚本", true).in(n.client_group),
-                        radio_button(n.telecom_route, "电信为主网通为辅", false).in(n.client_group).beside(),
-                        radio_button(n.netcom_route, "网通为主电信为辅", false).in(n.client_group).beside(),
-                        button(n.client_button, kGenerate).in(n.client_group),
-                    }};
+            group_box(n.client_group, w("PPTP客户端安装设置")),
+            edit(n.client_name, w("PPTP名称(name):"), "mavek_" + word + "_client")
+                .in(n.client_group)
+                .hinted(w("(如果非多PPTP连接用户,这里请保持默认)")),
+            edit(n.server, w("PPTP服务器IP:"), kSampleServer).typed(ValueType::ipv4).in(n.client_group),
+            edit(n.client_user, "用户名:", "Mavek").at_most(64).in(n.client_group),
+            edit(n.client_password, "密码:", kSamplePassword).at_most(64).in(n.client_group),
+            edit(n.telecom_gateway, "电信网关:", "120.42.112.1").typed(ValueType::ipv4).in(n.client_group),
+            edit(n.netcom_gateway, "网通网关:", "210.13.100.1")
+                .typed(ValueType::ipv4)
+                .in(n.client_group)
+                .hinted("(单线用户这里可以不用设置)"),
+            radio_button(n.default_route, "默认路由脚本", true).in(n.client_group),
+            radio_button(n.telecom_route, "电信为主网通为辅", false).in(n.client_group).beside(),
+            radio_button(n.netcom_route, "网通为主电信为辅", false).in(n.client_group).beside(),
+            button(n.client_button, kGenerate).in(n.client_group),
+        }};
 }
 
 }  // namespace
