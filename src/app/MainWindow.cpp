@@ -23,6 +23,7 @@
 #include "app/AreaIndex.hpp"
 #include "app/BringToFront.hpp"
 #include "app/FormFileBar.hpp"
+#include "app/Language.hpp"
 #include "app/MessageBox.hpp"
 #include "app/PageView.hpp"
 #include "app/QtText.hpp"
@@ -31,7 +32,11 @@
 #include "app/TrayIcon.hpp"
 #include "data/embedded.hpp"
 #include "forms/data_dir.hpp"
+#include "forms/main_frame.hpp"
+#include "forms/settings.hpp"
 #include "generators/all_pages.hpp"
+#include "generators/language_export.hpp"
+#include "traditional/traditional.hpp"
 
 namespace vorlix {
 namespace {
@@ -53,7 +58,13 @@ QLabel* namedLabel(const char* name, const char* caption, QWidget* parent) {
 
 }  // namespace
 
+// The caption 按钮_语言 shows in the Traditional interface, where it switches back.
+constexpr const char* kBackToSimplified = "切換為簡體";
+
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    // The language is read once: a switch takes effect at the next start.
+    m_traditional = traditional_chosen(data_dir());
+    if (m_traditional) m_pack = builtinLanguagePack(main_window_pack_name());
     setWindowTitle(QStringLiteral("%1  %2").arg(QLatin1String(kProductName), QLatin1String(kWebAddress)));
     setWindowIcon(TrayIcon::programIcon());
 
@@ -99,6 +110,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     m_splitter->setSizes({kDefaultSize.height() - lowerHeight, lowerHeight});
     ensurePage(0, 0);
     m_formBar->refresh();
+    if (m_traditional) {
+        applyLanguagePack(this, m_pack);
+        applyLanguagePack(m_tree, std::string(frame::tree), m_pack);
+        if (QTreeWidgetItem* first = m_tree->topLevelItem(0)) m_frame->setTitle(first->text(0));
+        if (auto* language = findChild<QPushButton*>(qs(frame::language))) language->setText(qs(kBackToSimplified));
+    }
 }
 
 QWidget* MainWindow::createPageArea() {
@@ -211,8 +228,13 @@ QWidget* MainWindow::createToolRow() {
     row->addWidget(replace);
     row->addSpacing(12);
     QPushButton* language = namedButton("按钮_语言", "切换为繁体", bar);
-    language->setEnabled(false);
+    connect(language, &QPushButton::clicked, this, &MainWindow::switchLanguage);
     row->addWidget(language);
+    // A tool for whoever changes the pages: writes the language packs of every window from the page tables.
+    QPushButton* exportPacks = namedButton("按钮1", "", bar);
+    exportPacks->setVisible(false);
+    connect(exportPacks, &QPushButton::clicked, this, &MainWindow::exportLanguagePacks);
+    row->addWidget(exportPacks);
     return bar;
 }
 
@@ -265,7 +287,10 @@ void MainWindow::navigate(int index) {
     const std::vector<TreeItem>& items = registry().tree();
     if (index < 0 || index >= static_cast<int>(items.size())) return;
     const TreeItem& item = items[static_cast<std::size_t>(index)];
-    m_frame->setTitle(qs(item.text));
+    // The item's text as the tree shows it, in the interface language.
+    const QTreeWidgetItem* current = m_tree->currentItem();
+    m_frame->setTitle(current != nullptr && current->data(0, Qt::UserRole).toInt() == index ? current->text(0)
+                                                                                            : qs(item.text));
     // The inner page first, so that switching the outer tab does not build the page it used to show.
     m_innerTabs[static_cast<std::size_t>(item.outer)]->setCurrentIndex(item.inner);
     m_outerTabs->setCurrentIndex(item.outer);
@@ -296,6 +321,7 @@ void MainWindow::ensurePage(int outer, int inner) {
         return;
     }
     auto* view = new PageView(*entry);
+    if (m_traditional) applyLanguagePack(view, m_pack);
     connect(view, &PageView::scriptReady, m_scriptPane,
             [this](const std::string& script) { m_scriptPane->setScript(script); });
     connect(view, &PageView::statusReady, m_scriptPane,
@@ -395,6 +421,8 @@ SideWindow* MainWindow::sideWindow(const QString& caption) {
         const PageEntry* entry = registry().window(caption.toStdString());
         if (entry == nullptr) return nullptr;
         slot = new SideWindow(*entry, this);
+        // Translated once, when it is built: shown again later, it keeps what the user typed.
+        if (m_traditional) applyLanguagePack(slot, builtinLanguagePack(side_window_pack_name(*entry)));
     }
     return slot;
 }
@@ -405,6 +433,38 @@ void MainWindow::openSideWindow(const QString& caption) {
 
 void MainWindow::bringToFront() {
     vorlix::bringToFront(this);
+}
+
+void MainWindow::switchLanguage() {
+    const bool toTraditional = !m_traditional;
+    const Message question{
+        .text = toTraditional ? "确认将Vorlix切换为繁体界面?" : "确认将Vorlix切换为简体界面?",
+        .icon = kIconOkCancel,
+    };
+    if (showMessage(question, this) != QMessageBox::Ok) return;
+    if (const std::optional<std::string> error =
+            write_setting(data_dir(), setting::language, toTraditional ? "1" : "0")) {
+        // Nothing changed: the program keeps running in its language.
+        showMessage({.text = "无法保存设置: " + *error, .icon = kIconError}, this);
+        return;
+    }
+    showMessage({.text = toTraditional ? "已切换为繁体界面,请重新启动软件!" : "已切换为简体界面,请重新启动软件!",
+                 .icon = kIconInformation},
+                this);
+    m_exitConfirmed = true;
+    QApplication::quit();
+}
+
+void MainWindow::exportLanguagePacks() {
+    const QString dir = QCoreApplication::applicationDirPath() + QStringLiteral("/data");
+    const TraditionalConverter traditional = open_traditional();
+    std::optional<std::string> error = traditional.error;
+    if (!error && !QDir().mkpath(dir)) error = "无法创建目录";
+    if (!error) error = write_language_packs(dir.toStdString(), traditional.convert);
+    if (error)
+        showMessage({.text = "语言文件导出失败: " + *error, .icon = kIconError}, this);
+    else
+        showMessage({.text = "语言文件已导出到 " + dir.toStdString(), .icon = kIconInformation}, this);
 }
 
 bool MainWindow::confirmExit() {

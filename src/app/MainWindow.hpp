@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/language_pack.hpp"
 #include "windows/SideWindow.hpp"
 
 class QGroupBox;
@@ -62,12 +63,18 @@ public:
     void bringToFront();
     // Asks "是否退出...?" and ends the program on Yes.
     void requestQuit();
+    // Whether this run shows the Traditional interface.
+    bool traditional() const { return m_traditional; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     bool confirmExit();
+    // 按钮_语言: store the other language, say so, and end the program.
+    void switchLanguage();
+    // 按钮1 (hidden): write the language packs into "data" beside the program.
+    void exportLanguagePacks();
     void navigate(int index);
     void ensurePage(int outer, int inner);
     QWidget* createPageArea();
@@ -90,6 +97,8 @@ private:
     // The side windows built so far, by caption.
     std::map<QString, QPointer<SideWindow>> m_sideWindows;
     bool m_exitConfirmed = false;
+    bool m_traditional = false;
+    LanguagePack m_pack;  // the main window's, in the Traditional interface
 };
 
 }  // namespace vorlix

@@ -29,6 +29,7 @@
 #include <utility>
 
 #include "app/FlowLayout.hpp"
+#include "app/Language.hpp"
 #include "app/MessageBox.hpp"
 #include "app/QtText.hpp"
 #include "app/ScriptPane.hpp"
@@ -368,6 +369,7 @@ void PageView::fillContainer(QFormLayout* layout, std::string_view group) {
                 control(first.name)->setToolTip(qs(first.label));
             }
             m_gridLabels.push_back(label);
+            label->setProperty(kLabelOfProperty, qs(first.name));
             layout->addRow(label, field);
         } else if (spansRow(first.kind)) {
             layout->addRow(field);
@@ -503,12 +505,13 @@ QLayout* PageView::createRow(const std::vector<const ControlSpec*>& row, const Q
     line->setSpacing(6);
     const bool readouts = row.front()->kind == ControlKind::label && !row.front()->label.empty();
     bool grows = false;
-    QString pendingHint;
+    QString pendingHint, pendingHintOf;
     auto placeHint = [&] {
         if (pendingHint.isEmpty()) return;
         // Hints are muted, so the fields and their labels stand out.
         QLabel* hint = textLabel(pendingHint, this);
         hint->setForegroundRole(QPalette::PlaceholderText);
+        hint->setProperty(kHintOfProperty, pendingHintOf);
         line->addWidget(hint, 1);
         pendingHint.clear();
         grows = true;
@@ -524,6 +527,7 @@ QLayout* PageView::createRow(const std::vector<const ControlSpec*>& row, const Q
         if (i > 0 && !c.label.empty()) {
             auto* label = new QLabel(qs(c.label), this);
             label->setBuddy(w);
+            label->setProperty(kLabelOfProperty, qs(c.name));
             line->addWidget(label);
         }
         // Wide controls and free-text boxes take the room left in the row; the others keep their width.
@@ -531,7 +535,10 @@ QLayout* PageView::createRow(const std::vector<const ControlSpec*>& row, const Q
         const bool widgetGrows = (spansRow(c.kind) && !(readouts && c.kind == ControlKind::label)) || freeText;
         line->addWidget(w, widgetGrows ? 1 : 0);
         grows = grows || widgetGrows;
-        if (hinted) pendingHint = hintText;
+        if (hinted) {
+            pendingHint = hintText;
+            pendingHintOf = qs(c.name);
+        }
     }
     placeHint();
     if (!grows) line->addStretch(1);

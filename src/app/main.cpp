@@ -22,12 +22,14 @@
 #include <vector>
 
 #include "app/MainWindow.hpp"
+#include "app/Notices.hpp"
 #include "app/PageView.hpp"
 #include "app/QtTranslations.hpp"
 #include "app/SingleInstance.hpp"
 #include "app/TrayIcon.hpp"
 #include "forms/data_dir.hpp"
 #include "forms/press.hpp"
+#include "forms/settings.hpp"
 #include "generators/all_pages.hpp"
 #include "version.hpp"
 #include "windows/SideWindow.hpp"
@@ -214,8 +216,15 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         return 0;
     }
+    // Usage notices go only to a statistics page the user named; by default nothing is sent.
+    const std::string dataDir = vorlix::data_dir();
+    vorlix::Notices notices(dataDir, vorlix::stats_endpoint(dataDir));
+    notices.start(vorlix::local_now());
     const int status = QApplication::exec();
     // Not being able to keep it costs the user only the window's place next time.
     window.saveState();
+    // The window is gone; the offline report may hold the end for a few seconds at most.
+    notices.stop();
+    notices.sendOffline();
     return status;
 }

@@ -15,6 +15,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -27,6 +28,7 @@
 #include "forms/form_file.hpp"
 #include "forms/press.hpp"
 #include "generators/all_pages.hpp"
+#include "generators/language_export.hpp"
 #include "script/encoding.hpp"
 #include "script/files.hpp"
 #include "script/isp_lists.hpp"
@@ -36,6 +38,9 @@
 #include "tools/mac_vendor.hpp"
 #include "version.hpp"
 #include "windows/core/SubnetCalculator.hpp"
+#ifdef VORLIX_HAS_OPENCC
+#include "traditional/traditional.hpp"
+#endif
 
 namespace vorlix {
 namespace {
@@ -170,6 +175,31 @@ int cmd_isp_list(const std::string& key) {
     const std::optional<IspList> list = isp_list_by_key(key);
     if (!list) return usage_error("unknown list " + key + " (the lists are " + std::string(isp_keys_text()) + ")");
     return print(isp_list_text(*list));
+}
+
+// Writes the Traditional language packs of every window into DIR, creating it when needed.
+int cmd_export_language(const std::string& dir) {
+#ifdef VORLIX_HAS_OPENCC
+    const TraditionalConverter traditional = open_traditional();
+    if (traditional.error) {
+        std::cerr << "vorlix-cli: " << *traditional.error << "\n";
+        return kRefused;
+    }
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::u8path(dir), ec);
+    if (ec) {
+        std::cerr << "vorlix-cli: " << dir << ": " << ec.message() << "\n";
+        return kRefused;
+    }
+    if (const std::optional<std::string> error = write_language_packs(dir, traditional.convert)) {
+        std::cerr << "vorlix-cli: " << *error << "\n";
+        return kRefused;
+    }
+    return kOk;
+#else
+    std::cerr << "vorlix-cli: this build has no Traditional Chinese conversion (OpenCC)\n";
+    return kRefused;
+#endif
 }
 
 // The vendor of a MAC address from the IEEE registry: ADDRESS, vendor and postal address, tab-separated.
@@ -367,6 +397,12 @@ int run(int argc, const char* const* argv) {
     CLI::App* isp_list = app.add_subcommand("isp-list", "print one built-in carrier address list exactly as stored");
     isp_list->add_option("KEY", isp_key_arg, std::string("one of ") + std::string(isp_keys_text()))->required();
 
+    std::string language_dir;
+    CLI::App* export_language =
+        app.add_subcommand("export-language", "write the Traditional language packs of every window into DIR");
+    export_language->add_option("DIR", language_dir, "the directory for language1.ini ... (created when missing)")
+        ->required();
+
     std::string vendor_mac, vendor_registry;
     CLI::App* mac_vendor = app.add_subcommand(
         "mac-vendor", "the vendor of a MAC address from the IEEE registry (Debian's ieee-data), offline");
@@ -390,7 +426,7 @@ int run(int argc, const char* const* argv) {
             return usage_error(
                 std::string("unknown command ") + argv[1] +
                 " (list, show, generate, form, escape, unescape, ros-date, isp-list, mac-vendor, subnet, "
-                "subnet-split)");
+                "subnet-split, export-language)");
     }
     // The text commands take any text, also one that starts with "-": whatever is not one of their own
     // options is the text, as if it followed "--".
@@ -426,6 +462,7 @@ int run(int argc, const char* const* argv) {
     }
     if (app.got_subcommand("form")) return cmd_form(form_key);
     if (app.got_subcommand("isp-list")) return cmd_isp_list(isp_key_arg);
+    if (app.got_subcommand("export-language")) return cmd_export_language(language_dir);
     if (app.got_subcommand("mac-vendor")) return cmd_mac_vendor(vendor_mac, vendor_registry);
     if (app.got_subcommand("subnet")) return cmd_subnet(subnet_text);
     if (app.got_subcommand("subnet-split")) return cmd_subnet_split(split_octet, split_count);
