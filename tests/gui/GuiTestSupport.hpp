@@ -3,11 +3,18 @@
 #include <QByteArray>
 #include <QMessageBox>
 #include <QString>
+#include <QTest>
+#include <QWidget>
 #include <vector>
 
 #include "app/MessageBox.hpp"
 
 namespace vorlix::test {
+
+// Clicks a check box or radio button where a user does: on its indicator, not on its caption.
+inline void clickIndicator(QWidget* box) {
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+}
 
 // Answers every message box while it lives and keeps what was asked.
 class MessageRecorder {

@@ -209,7 +209,9 @@ TEST_F(MainWindowTest, AreaIndexesListAndOpenTheirPages) {
             QTest::mouseClick(entry, Qt::LeftButton);
             EXPECT_EQ(outerTabs()->currentIndex(), o);
             EXPECT_EQ(innerTabs(o)->currentIndex(), i);
-            if (spec.in_tree) EXPECT_EQ(frameCaption(), text(spec.tree_text()));
+            if (spec.in_tree) {
+                EXPECT_EQ(frameCaption(), text(spec.tree_text()));
+            }
         }
     }
     EXPECT_EQ(indexes, 7);

@@ -93,7 +93,7 @@ Outcome radioClicked(const Form& form, Env&) {
 
 // A click where a user clicks a check box or radio button: on its indicator, whatever the widget's width.
 void clickIndicator(QWidget* button) {
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    test::clickIndicator(button);
 }
 
 class PageViewTest : public ::testing::Test {

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QTest>
 
+#include "GuiTestSupport.hpp"
 #include "app/PageView.hpp"
 #include "generators/pppoe/PppoeAccounts.hpp"
 
@@ -25,7 +26,7 @@ protected:
     // Where a user clicks a check box: on its indicator.
     void click(const char* name) {
         QWidget* box = find(name);
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+        test::clickIndicator(box);
     }
 
     PageView view;

@@ -34,7 +34,7 @@ protected:
     // Where a user clicks a check box: on its indicator.
     void click(const char* name) {
         QWidget* box = find(name);
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+        test::clickIndicator(box);
     }
     // The script of one press of `button`, or "" when the press wrote none.
     std::string scriptOf(const char* button) {

@@ -24,7 +24,7 @@ constexpr int kQueueTab = 3;  // the outer tab "限速"
 
 // A click where a user clicks a check box or radio button: on its indicator.
 void clickIndicator(QWidget* button) {
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    test::clickIndicator(button);
 }
 
 // Lets the layouts move the widgets after a panel opened or closed.

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QUrl>
 
+#include "GuiTestSupport.hpp"
 #include "app/PageView.hpp"
 #include "generators/scripts/Ddns.hpp"
 #include "generators/scripts/RouterScripts.hpp"
@@ -49,7 +50,7 @@ protected:
     // Where a user clicks a radio button: on its indicator.
     void click(const char* name) {
         QWidget* radio = find(name);
-        QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
+        test::clickIndicator(radio);
     }
 
     PageView view;

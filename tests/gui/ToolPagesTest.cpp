@@ -71,7 +71,7 @@ TEST_F(ToolPageTest, SeparatorOptionsSitOnTheirTabAndShapeTheList) {
 
     QSignalSpy scripts(view.get(), &PageView::scriptReady);
     click("单选框_81固定mac1");
-    QTest::mouseClick(find("单选框_81连接符2"), Qt::LeftButton, {}, QPoint(6, find("单选框_81连接符2")->height() / 2));
+    test::clickIndicator(find("单选框_81连接符2"));
     type("编辑框_81生成个数", QStringLiteral("3"));
     click("按钮_81生成1");
     ASSERT_EQ(scripts.count(), 1);

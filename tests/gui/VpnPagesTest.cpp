@@ -6,6 +6,7 @@
 #include <QTest>
 #include <algorithm>
 
+#include "GuiTestSupport.hpp"
 #include "app/PageView.hpp"
 #include "generators/vpn/PptpL2tp.hpp"
 #include "script/isp_lists.hpp"
@@ -31,7 +32,7 @@ TEST(VpnPages, ClientRouteChoiceReachesTheScript) {
         QSignalSpy scripts(&view, &PageView::scriptReady);
         QTest::mouseClick(view.control(c.button), Qt::LeftButton);  // the default route first
         QWidget* radio = view.control(c.radio);
-        QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
+        test::clickIndicator(radio);
         ASSERT_TRUE(qobject_cast<QRadioButton*>(radio)->isChecked());
         QTest::mouseClick(view.control(c.button), Qt::LeftButton);
         ASSERT_EQ(scripts.count(), 2);
