@@ -29,7 +29,6 @@
 #include "app/QtText.hpp"
 #include "app/SaveFile.hpp"
 #include "app/ScriptPane.hpp"
-#include "app/TrayIcon.hpp"
 #include "data/embedded.hpp"
 #include "forms/data_dir.hpp"
 #include "forms/main_frame.hpp"
@@ -66,7 +65,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     m_traditional = traditional_chosen(data_dir());
     if (m_traditional) m_pack = builtinLanguagePack(main_window_pack_name());
     setWindowTitle(QStringLiteral("%1  %2").arg(QLatin1String(kProductName), QLatin1String(kWebAddress)));
-    setWindowIcon(TrayIcon::programIcon());
+    // The icon is the application's (set in main), which every window takes.
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);

@@ -14,7 +14,8 @@ public:
 
     QMenu* menu() const { return m_menu; }
 
-    // The program's icon, for the tray and every window; compiled in, so no image file travels with the program.
+    // The program's icon, compiled in, so no image file travels with the program. main() makes it the
+    // application's icon, which every window and the tray take; the pictures are decoded on first use.
     static QIcon programIcon();
 
 Q_SIGNALS:

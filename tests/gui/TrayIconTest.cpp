@@ -52,5 +52,20 @@ TEST(TrayIcon, ProgramIconIsTheDrawnIconAtEverySize) {
     EXPECT_LT(lineEnd.blue(), 60);
 }
 
+// Pictures are decoded when asked for: a size between two files comes from the larger one scaled
+// down, a size above the largest is not blown up, and a disabled picture differs from the normal one.
+TEST(TrayIcon, ProgramIconPicksAndScalesTheNearestPicture) {
+    const QIcon icon = TrayIcon::programIcon();
+    EXPECT_EQ(icon.actualSize(QSize(20, 20)), QSize(20, 20));
+    EXPECT_EQ(icon.actualSize(QSize(512, 512)), QSize(256, 256));
+    EXPECT_EQ(icon.actualSize(QSize(40, 20)), QSize(20, 20));
+    EXPECT_EQ(icon.pixmap(QSize(20, 20)).size(), QSize(20, 20));
+    EXPECT_EQ(icon.pixmap(QSize(512, 512)).size(), QSize(256, 256));
+    const QImage normal = icon.pixmap(QSize(32, 32)).toImage();
+    const QImage disabled = icon.pixmap(QSize(32, 32), QIcon::Disabled).toImage();
+    ASSERT_EQ(disabled.size(), QSize(32, 32));
+    EXPECT_NE(normal, disabled);
+}
+
 }  // namespace
 }  // namespace vorlix
