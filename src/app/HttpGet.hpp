@@ -1,6 +1,6 @@
 #pragma once
-// One HTTP GET with time-outs, for the usage notices. Plain C++ (libcurl), so that it runs on any
-// thread; it never touches a widget.
+// One HTTP GET with time-outs, for the usage notices. libcurl, loaded on the first request, so that it
+// runs on any thread; it never touches a widget.
 #include <chrono>
 #include <functional>
 #include <optional>

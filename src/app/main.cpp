@@ -21,6 +21,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/Fonts.hpp"
 #include "app/MainWindow.hpp"
 #include "app/Notices.hpp"
 #include "app/PageView.hpp"
@@ -138,6 +139,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QString::fromLatin1(vorlix::kVersion));
     QApplication::setDesktopFileName(QStringLiteral("org.vorlix.Vorlix"));  // the installed .desktop file
     QApplication::setWindowIcon(vorlix::TrayIcon::programIcon());
+    QApplication::setFont(vorlix::interfaceFont());
     vorlix::installQtTranslations();  // without them, Qt's buttons stay English and all else works
 
     QCommandLineParser parser;

@@ -6,11 +6,14 @@
 
 #include <QApplication>
 
+#include "app/Fonts.hpp"
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("VORLIX_DATA_DIR", VORLIX_GUI_TEST_DATA_DIR);
     qputenv("VORLIX_IEEE_DATA", VORLIX_FIXTURE_DIR "/ieee-data");
     QApplication app(argc, argv);
+    QApplication::setFont(vorlix::interfaceFont());  // as the program does, so that sizes are the real ones
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
