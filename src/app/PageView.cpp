@@ -21,6 +21,7 @@
 #include <QSlider>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -159,6 +160,30 @@ void sizeByType(QLineEdit* edit, const ControlSpec& c) {
 
 // Rows a line list shows without scrolling, whatever its page asks of the height.
 constexpr int kListRows = 5;
+
+// A line list prefers no more height than those rows. A page whose hints wrap is sized by its
+// preferred heights, and the default preference of a list (192 px) pushed the generate buttons below
+// the fold; the list still grows into any room the page leaves.
+class LineList final : public QTreeWidget {
+public:
+    using QTreeWidget::QTreeWidget;
+    QSize sizeHint() const override { return {QTreeWidget::sizeHint().width(), minimumHeight()}; }
+};
+
+// Lines a multi-line box prefers to show, for the same reason: the default preference (192 px) made
+// pages scroll to reach what comes after the box. It grows into any room the page leaves.
+constexpr int kEditLines = 6;
+
+class MultiLineEdit final : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+    QSize sizeHint() const override {
+        const QMargins margins = contentsMargins();
+        const int height = kEditLines * fontMetrics().lineSpacing() +
+                           2 * static_cast<int>(document()->documentMargin()) + margins.top() + margins.bottom();
+        return {QPlainTextEdit::sizeHint().width(), height};
+    }
+};
 
 void setRows(QTreeWidget* list, const Rows& rows, int selected) {
     list->clear();
@@ -567,7 +592,7 @@ QWidget* PageView::createWidget(const ControlSpec& c) {
             break;
         }
         case ControlKind::multi_line_edit: {
-            auto* edit = new QPlainTextEdit(this);
+            auto* edit = new MultiLineEdit(this);
             edit->setPlainText(fromScriptText(c.text));
             edit->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
             w = edit;
@@ -679,7 +704,7 @@ QWidget* PageView::createWidget(const ControlSpec& c) {
             break;
         }
         case ControlKind::line_list: {
-            auto* list = new QTreeWidget(this);
+            auto* list = new LineList(this);
             list->setRootIsDecorated(false);
             list->setUniformRowHeights(true);
             list->setAllColumnsShowFocus(true);

@@ -110,7 +110,7 @@ TEST(PageLayout, FieldsOfEveryBoxStartInOneColumnAndFitWhatTheyHold) {
 
 // Every page of the main window with a list of lines, at the window's default size: the inputs of a
 // line sit in one row band with their buttons after them, the list shows five lines without scrolling
-// its own rows, and the generate buttons come after the list.
+// its own rows, and the generate buttons come after the list and show without scrolling the page.
 TEST(PageLayout, LineListPagesShowFiveLinesAndGenerateAfterTheList) {
     MainWindow window;
     window.show();
@@ -152,11 +152,18 @@ TEST(PageLayout, LineListPagesShowFiveLinesAndGenerateAfterTheList) {
                 EXPECT_GT(centreY(w, view), centreY(previous, view));
             previous = w;
         }
+        // ...and are on screen without scrolling the page.
+        QWidget* viewport = view->parentWidget();
+        while (viewport != nullptr && qobject_cast<QScrollArea*>(viewport->parentWidget()) == nullptr)
+            viewport = viewport->parentWidget();
+        ASSERT_NE(viewport, nullptr);
         const int listBottom = listTop + list->height();
         for (const Binding& b : entry->bindings) {
             if (b.kind != BindingKind::generate) continue;
             SCOPED_TRACE(b.control);
-            EXPECT_GT(view->control(b.control)->mapTo(view, QPoint(0, 0)).y(), listBottom);
+            const QWidget* generate = view->control(b.control);
+            EXPECT_GT(generate->mapTo(view, QPoint(0, 0)).y(), listBottom);
+            EXPECT_LE(generate->mapTo(viewport, QPoint(0, generate->height())).y(), viewport->height());
         }
     }
     EXPECT_GE(pages, 6);
