@@ -92,14 +92,8 @@ int labelCap(const QFontMetrics& metrics) {
 QString shortLabel(const QString& label, const QFontMetrics& metrics, QString& qualifier) {
     qualifier.clear();
     if (metrics.horizontalAdvance(label) <= labelCap(metrics)) return label;
-    static const QRegularExpression kQualifier(QStringLiteral("[(（][^()（）]*[)）]"));
-    const QRegularExpressionMatch match = kQualifier.match(label);
-    if (!match.hasMatch()) return label;
-    QString shown = label;
-    shown.remove(match.capturedStart(), match.capturedLength());
-    shown = shown.trimmed();
-    if (shown.isEmpty() || shown == QStringLiteral(":")) return label;
-    qualifier = match.captured();
+    auto [shown, taken] = splitQualifier(label);
+    qualifier = std::move(taken);
     return shown;
 }
 
@@ -390,6 +384,7 @@ void PageView::fillContainer(QFormLayout* layout, std::string_view group) {
             auto* label = new QLabel(shown, this);
             label->setBuddy(control(first.name));
             if (!qualifier.isEmpty()) {
+                label->setProperty(kQualifiedProperty, true);
                 label->setToolTip(qs(first.label));
                 control(first.name)->setToolTip(qs(first.label));
             }
@@ -530,13 +525,19 @@ QLayout* PageView::createRow(const std::vector<const ControlSpec*>& row, const Q
     line->setSpacing(6);
     const bool readouts = row.front()->kind == ControlKind::label && !row.front()->label.empty();
     bool grows = false;
-    QString pendingHint, pendingHintOf;
+    QString pendingHint, pendingHintOf, pendingOwnHint;
+    bool pendingQualified = false;
     auto placeHint = [&] {
         if (pendingHint.isEmpty()) return;
         // Hints are muted, so the fields and their labels stand out.
         QLabel* hint = textLabel(pendingHint, this);
         hint->setForegroundRole(QPalette::PlaceholderText);
         hint->setProperty(kHintOfProperty, pendingHintOf);
+        if (std::exchange(pendingQualified, false)) {
+            hint->setProperty(kQualifierOfProperty, pendingHintOf);
+            hint->setProperty(kQualifierProperty, qualifier);
+            hint->setProperty(kOwnHintProperty, pendingOwnHint);
+        }
         line->addWidget(hint, 1);
         pendingHint.clear();
         grows = true;
@@ -544,8 +545,9 @@ QLayout* PageView::createRow(const std::vector<const ControlSpec*>& row, const Q
     for (std::size_t i = 0; i < row.size(); ++i) {
         const ControlSpec& c = *row[i];
         QString hintText = c.kind == ControlKind::hyperlink ? QString() : qs(c.hint);
-        if (i == 0 && !qualifier.isEmpty())
-            hintText = hintText.isEmpty() ? qualifier : qualifier + QLatin1Char(' ') + hintText;
+        const QString ownHint = hintText;
+        const bool qualified = i == 0 && !qualifier.isEmpty();
+        if (qualified) hintText = hintText.isEmpty() ? qualifier : qualifier + QLatin1Char(' ') + hintText;
         const bool hinted = !hintText.isEmpty();
         if (hinted) placeHint();
         QWidget* w = createWidget(c);
@@ -563,6 +565,8 @@ QLayout* PageView::createRow(const std::vector<const ControlSpec*>& row, const Q
         if (hinted) {
             pendingHint = hintText;
             pendingHintOf = qs(c.name);
+            pendingOwnHint = ownHint;
+            pendingQualified = qualified;
         }
     }
     placeHint();

@@ -67,6 +67,29 @@ TEST_F(LanguageTest, TraditionalChoiceTranslatesTheWindowItsPagesAndTree) {
     EXPECT_EQ(QDir(dataDir()).entryList(QDir::Files), QStringList{QStringLiteral("config.ini")});
 }
 
+// A label too long for its column leaves its qualifier to the field's hint; in Traditional the label,
+// the hint and the tooltip all take the pack's text, and the qualifier still shows once.
+TEST_F(LanguageTest, QualifierMovedToTheHintIsTranslatedOnce) {
+    choose("1");
+    MainWindow window;
+    window.selectTreeItem(16);  // PPPoE服务器设置
+    QWidget* field = find<QWidget>(&window, "组合框_21网卡接口");
+    ASSERT_NE(field, nullptr);
+    QLabel* label = nullptr;
+    QLabel* hint = nullptr;
+    for (QLabel* l : field->parentWidget()->findChildren<QLabel*>()) {
+        if (l->buddy() == field) label = l;
+        if (l->property(kQualifierOfProperty).toString() == field->objectName()) hint = l;
+    }
+    ASSERT_NE(label, nullptr);
+    ASSERT_NE(hint, nullptr);
+    EXPECT_EQ(label->text(), QStringLiteral("撥號網卡接口:"));
+    EXPECT_EQ(hint->text(), QStringLiteral("(多個服務器請勿重複) (設置PPPOE通過撥號服務器的網卡)"));
+    EXPECT_EQ(field->toolTip(), QStringLiteral("(多個服務器請勿重複)  撥號網卡接口:"));
+    const QString shown = label->text() + hint->text();
+    EXPECT_EQ(shown.count(QStringLiteral("請勿重複")), 1);
+}
+
 TEST_F(LanguageTest, SideWindowIsTranslatedOnFirstOpeningOnly) {
     choose("1");
     MainWindow window;
