@@ -104,6 +104,12 @@ struct ControlSpec {
         same_row = true;
         return std::move(*this);
     }
+    // A caption in the page's label column, for a control whose factory takes none (a check box,
+    // a radio button, a read-only label).
+    ControlSpec&& labelled(std::string caption) && {
+        label = std::move(caption);
+        return std::move(*this);
+    }
     ControlSpec&& hinted(std::string text_after) && {
         hint = std::move(text_after);
         return std::move(*this);

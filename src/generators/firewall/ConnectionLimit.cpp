@@ -19,12 +19,6 @@ constexpr std::string_view udp_note = "标签_43UDP说明", notes_group = "分�
 
 namespace {
 
-// A control with a label in front of it, in the page's label column.
-ControlSpec labelled(ControlSpec c, std::string text) {
-    c.label = std::move(text);
-    return c;
-}
-
 std::string protocol_of(bool tcp) {
     return tcp ? "tcp" : "udp";
 }
@@ -45,7 +39,7 @@ const PageSpec& connection_limit_page_spec() {
         .tree = "限制(TCP/UDP连接数)",
         .controls = {
             group_box(name::hosts, "单机指定IP地址 TCP/UDP(连接数)限制"),
-            labelled(radio_button(name::tcp1, "TCP", true), "协议:").in(name::hosts),
+            radio_button(name::tcp1, "TCP", true).labelled("协议:").in(name::hosts),
             radio_button(name::udp1, "UDP", false).in(name::hosts).beside(),
             edit(name::ip_prefix, "IP前缀:", "192.168.5").in(name::hosts).hinted("(格式:192.168.0.1 前三位)"),
             edit(name::first, "机器数量:", "1").in(name::hosts),
@@ -57,7 +51,7 @@ const PageSpec& connection_limit_page_spec() {
             button(name::generate1, kCaption).in(name::hosts),
 
             group_box(name::subnet, "指定网段TCP/UDP(连接数)限制"),
-            labelled(radio_button(name::tcp2, "TCP", true), "协议:").in(name::subnet),
+            radio_button(name::tcp2, "TCP", true).labelled("协议:").in(name::subnet),
             radio_button(name::udp2, "UDP", false).in(name::subnet).beside(),
             edit(name::network, "内网IP段:", "192.168.0.0").typed(ValueType::ipv4).in(name::subnet),
             edit(name::prefix, "/", "24").typed(ValueType::prefix).in(name::subnet).beside().hinted("(设置内网网段)"),

@@ -91,7 +91,6 @@ const PageSpec& pppoe_accounts_page_spec() {
             check_box(name::bind_mac, "绑定MAC:", false).in(name::single),
             edit(name::mac, "", "00:00:00:00:00:00")
                 .typed(ValueType::mac)
-                .typed(ValueType::mac)
                 .in(name::single)
                 .beside()
                 .hinted("(只允许帐号在这个MAC地址上连接)"),

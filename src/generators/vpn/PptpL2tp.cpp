@@ -113,6 +113,11 @@ constexpr const char* kGenerate = "5.X/6.X系列脚本生成";
 constexpr const char* kSamplePassword = "mavek2015";
 constexpr const char* kSampleServer = "203.0.113.10";
 
+// "pptp" or "l2tp": the word in the RouterOS menus (/interface pptp-server, service=pptp).
+std::string_view vpn_word(VpnProtocol protocol) {
+    return protocol == VpnProtocol::l2tp ? "l2tp" : "pptp";
+}
+
 // The page's captions, with the protocol's name where the PPTP page says PPTP.
 std::string words(VpnProtocol protocol, std::string_view text) {
     return replace_all(text, "PPTP", protocol == VpnProtocol::l2tp ? "L2TP" : "PPTP");
@@ -125,9 +130,9 @@ PageSpec vpn_page_spec(const VpnNames& n) {
     const std::vector<std::string> four = ppp_option_items(true);
     const std::vector<std::string> three = ppp_option_items(false);
     return PageSpec{
-        .caption = l2tp ? "L2TP" : "PPTP",
-        .summary = l2tp ? "L2TP服务器、账号和客户端" : "PPTP服务器、账号和客户端",
-        .tree = l2tp ? "L2TP设置" : "PPTP设置",
+        .caption = w("PPTP"),
+        .summary = w("PPTP服务器、账号和客户端"),
+        .tree = w("PPTP设置"),
         .controls = {
             group_box(n.server_group, w("PPTP服务端安装设置")),
             edit(n.pool_range, "IP地址池:", "172.16.254.2-172.16.254.254")
@@ -195,10 +200,6 @@ PageSpec vpn_page_spec(const VpnNames& n) {
 }
 
 }  // namespace
-
-std::string_view vpn_word(VpnProtocol protocol) {
-    return protocol == VpnProtocol::l2tp ? "l2tp" : "pptp";
-}
 
 Result generate_vpn_server(const VpnServerFields& f) {
     const std::string word(vpn_word(f.protocol));

@@ -13,9 +13,6 @@ namespace vorlix {
 
 enum class VpnProtocol { pptp, l2tp };
 
-// "pptp" or "l2tp": the word in the RouterOS menus (/interface pptp-server, service=pptp).
-std::string_view vpn_word(VpnProtocol protocol);
-
 struct VpnServerFields {
     VpnProtocol protocol = VpnProtocol::pptp;
     std::string pool_range, gateway, pool_name, profile;

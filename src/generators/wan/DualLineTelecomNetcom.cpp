@@ -129,9 +129,18 @@ Result generate_dual_line_setup(const DualLineFields& f) {
     return Result::ok(s.str(), problems_warning(problems));
 }
 
+namespace {
+
+// The gateway of the carrier that is not the primary one.
+const std::string& secondary_gateway(const DualLineRouteFields& f) {
+    return f.telecom_primary ? f.netcom_gateway : f.telecom_gateway;
+}
+
+}  // namespace
+
 void add_carrier_routes(ScriptBuilder& s, const DualLineRouteFields& f) {
     const IspList secondary_list = f.telecom_primary ? IspList::netcom : IspList::telecom;
-    const std::string& secondary = f.telecom_primary ? f.netcom_gateway : f.telecom_gateway;
+    const std::string& secondary = secondary_gateway(f);
     const std::string& primary = f.telecom_primary ? f.telecom_gateway : f.netcom_gateway;
     const std::string tail =
         " gateway=" + bare_value(secondary) + " check-gateway=ping distance=1 scope=255 target-scope=10 disabled=no";
@@ -149,8 +158,7 @@ Result generate_dual_line_routes(const DualLineRouteFields& f) {
     ScriptBuilder s;
     add_carrier_routes(s, f);
     // When the primary line fails, everything goes out by the secondary one.
-    const std::string& secondary = f.telecom_primary ? f.netcom_gateway : f.telecom_gateway;
-    s.line("add dst-address=0.0.0.0/0 gateway=" + bare_value(secondary) +
+    s.line("add dst-address=0.0.0.0/0 gateway=" + bare_value(secondary_gateway(f)) +
            " check-gateway=ping distance=3 scope=255 target-scope=10 disabled=no");
     return Result::ok(s.str());
 }

@@ -90,4 +90,12 @@ std::vector<Binding> line_list_bindings() {
     };
 }
 
+// A line-list page: its own bindings (the generate buttons), then those of its list.
+template <const LineListSpec& (*List)()>
+PageEntry line_list_page(const PageSpec& spec, std::vector<Binding> own) {
+    PageEntry page{&spec, std::move(own)};
+    for (Binding& b : line_list_bindings<List>()) page.bindings.push_back(std::move(b));
+    return page;
+}
+
 }  // namespace vorlix

@@ -336,15 +336,13 @@ Outcome run_pppoe_nth(const Form& form, Env&) {
 }  // namespace
 
 PageEntry fixed_load_page() {
-    PageEntry page{&fixed_load_page_spec(), {{kFixed.pcc, run_fixed_pcc}, {kFixed.nth, run_fixed_nth}}};
-    for (Binding& b : line_list_bindings<fixed_load_list>()) page.bindings.push_back(std::move(b));
-    return page;
+    return line_list_page<fixed_load_list>(fixed_load_page_spec(),
+                                           {{kFixed.pcc, run_fixed_pcc}, {kFixed.nth, run_fixed_nth}});
 }
 
 PageEntry pppoe_load_page() {
-    PageEntry page{&pppoe_load_page_spec(), {{kPppoe.pcc, run_pppoe_pcc}, {kPppoe.nth, run_pppoe_nth}}};
-    for (Binding& b : line_list_bindings<pppoe_load_list>()) page.bindings.push_back(std::move(b));
-    return page;
+    return line_list_page<pppoe_load_list>(pppoe_load_page_spec(),
+                                           {{kPppoe.pcc, run_pppoe_pcc}, {kPppoe.nth, run_pppoe_nth}});
 }
 
 }  // namespace vorlix

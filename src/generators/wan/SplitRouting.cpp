@@ -238,15 +238,11 @@ Outcome run_pppoe_split(const Form& form, Env&) {
 }  // namespace
 
 PageEntry fixed_split_page() {
-    PageEntry page{&fixed_split_page_spec(), {{kFixed.generate, run_fixed_split}}};
-    for (Binding& b : line_list_bindings<fixed_split_list>()) page.bindings.push_back(std::move(b));
-    return page;
+    return line_list_page<fixed_split_list>(fixed_split_page_spec(), {{kFixed.generate, run_fixed_split}});
 }
 
 PageEntry pppoe_split_page() {
-    PageEntry page{&pppoe_split_page_spec(), {{kPppoe.generate, run_pppoe_split}}};
-    for (Binding& b : line_list_bindings<pppoe_split_list>()) page.bindings.push_back(std::move(b));
-    return page;
+    return line_list_page<pppoe_split_list>(pppoe_split_page_spec(), {{kPppoe.generate, run_pppoe_split}});
 }
 
 }  // namespace vorlix

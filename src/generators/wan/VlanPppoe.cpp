@@ -136,9 +136,7 @@ Outcome run_vlan_pppoe(const Form& form, Env& env) {
 }  // namespace
 
 PageEntry vlan_pppoe_page() {
-    PageEntry page{&vlan_pppoe_page_spec(), {{name::generate, run_vlan_pppoe}}};
-    for (Binding& b : line_list_bindings<vlan_pppoe_list>()) page.bindings.push_back(std::move(b));
-    return page;
+    return line_list_page<vlan_pppoe_list>(vlan_pppoe_page_spec(), {{name::generate, run_vlan_pppoe}});
 }
 
 }  // namespace vorlix

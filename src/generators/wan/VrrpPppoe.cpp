@@ -133,9 +133,7 @@ Outcome run_vrrp_pppoe(const Form& form, Env&) {
 }  // namespace
 
 PageEntry vrrp_pppoe_page() {
-    PageEntry page{&vrrp_pppoe_page_spec(), {{name::generate, run_vrrp_pppoe}}};
-    for (Binding& b : line_list_bindings<vrrp_pppoe_list>()) page.bindings.push_back(std::move(b));
-    return page;
+    return line_list_page<vrrp_pppoe_list>(vrrp_pppoe_page_spec(), {{name::generate, run_vrrp_pppoe}});
 }
 
 }  // namespace vorlix

@@ -23,9 +23,9 @@ std::string lan_address_line(std::string_view address, std::string_view prefix, 
            " interface=" + bare_value(lan) + " comment=" + quote_text("lan");
 }
 
-std::string dns_line(std::string_view first, std::string_view second) {
-    return "/ip dns set allow-remote-requests=yes cache-size=2048 max-udp-packet-size=512 servers=" +
-           bare_value(dns_servers(first, second));
+std::string dns_line(std::string_view first, std::string_view second, std::string_view cache_kib) {
+    return "/ip dns set allow-remote-requests=yes cache-size=" + std::string(cache_kib) +
+           " max-udp-packet-size=512 servers=" + bare_value(dns_servers(first, second));
 }
 
 std::string pppoe_client_line(std::size_t i, const Row& row) {

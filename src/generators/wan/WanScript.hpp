@@ -19,8 +19,9 @@ std::string lan_address_line(std::string_view address, std::string_view prefix, 
 // connections opened through the router get a maximum segment size that fits the line's MTU.
 std::string mss_clamp_line(std::string_view mss);
 
-// "/ip dns set allow-remote-requests=yes ... servers=" and the servers of the page's two DNS boxes.
-std::string dns_line(std::string_view first, std::string_view second);
+// "/ip dns set allow-remote-requests=yes cache-size=... servers=": the servers of the page's two DNS boxes
+// and a cache of `cache_kib` KiB.
+std::string dns_line(std::string_view first, std::string_view second, std::string_view cache_kib = "2048");
 
 // The PPPoE client of line `i` (counted from 1), named pppoe-out<i>, dialling the account of a row whose
 // cells are account, password and interface; it adds no default route of its own.

@@ -148,20 +148,9 @@ Result generate_wireless_dhcp(const WirelessDhcpFields& f) {
            " network=" + bare_value(wireless_network_of(f.address)));
     b.line("/ip dhcp-server network add address=" + bare_value(f.network + "/24") +
            " gateway=" + bare_value(f.gateway));
-    b.line("/ip dns set allow-remote-requests=yes cache-size=20480 max-udp-packet-size=512 servers=" +
-           bare_value(dns_servers(f.dns1, f.dns2)));
+    b.line(dns_line(f.dns1, f.dns2, "20480"));
     return Result::ok(b.str());
 }
-
-namespace {
-
-// A check box with a label in front of it, in the label column of its row.
-ControlSpec labelled(ControlSpec box, std::string label) {
-    box.label = std::move(label);
-    return box;
-}
-
-}  // namespace
 
 const PageSpec& wireless_dhcp_page_spec() {
     static const PageSpec kPage{
@@ -183,15 +172,15 @@ const PageSpec& wireless_dhcp_page_spec() {
             editable_combo(name::frequency, "无线网卡的频段:", frequency_items(), "2412")
                 .in(name::settings)
                 .hinted("MHz (非特殊情况,建议使用小于2457MHz的频率)"),
-            labelled(check_box(name::wpa_psk, "WPA PSK", true), "无线安全方案:").in(name::settings),
+            check_box(name::wpa_psk, "WPA PSK", true).labelled("无线安全方案:").in(name::settings),
             check_box(name::wpa2_psk, "WPA2 PSK", true).in(name::settings).beside(),
             check_box(name::wpa_eap, "WPA EAP", false).in(name::settings).beside(),
             check_box(name::wpa2_eap, "WPA2 EAP", false).in(name::settings).beside(),
             password(name::key, "无线网络登录密码:", "Mavek@2015").in(name::settings),
             check_box(name::show_key, "显示密码", false).in(name::settings).beside().unmasks(name::key),
-            labelled(check_box(name::unicast_tkip, "tkip", false), "Unicast Ciphers:").in(name::settings),
+            check_box(name::unicast_tkip, "tkip", false).labelled("Unicast Ciphers:").in(name::settings),
             check_box(name::unicast_aes, "aes ccm", true).in(name::settings).beside().hinted("(默认选项)"),
-            labelled(check_box(name::group_tkip, "tkip", false), "Group Ciphers:").in(name::settings),
+            check_box(name::group_tkip, "tkip", false).labelled("Group Ciphers:").in(name::settings),
             check_box(name::group_aes, "aes ccm", true).in(name::settings).beside().hinted("(默认选项)"),
             edit(name::pool_name, "无线网络IP地址池名称:", "Wlan_pool").in(name::settings),
             edit(name::pool, "无线网络IP地址段:", "192.168.0.50-192.168.0.90")
