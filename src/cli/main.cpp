@@ -31,6 +31,7 @@
 #include "generators/language_export.hpp"
 #include "script/encoding.hpp"
 #include "script/files.hpp"
+#include "script/ipv4.hpp"
 #include "script/isp_lists.hpp"
 #include "script/ros_date.hpp"
 #include "script/ros_escape.hpp"
@@ -207,13 +208,8 @@ int cmd_export_language(const std::string& dir) {
 // answer ("组播地址", "本地管理地址"); any other is not found (status 1), as is every address without a
 // registry. A registry named with --registry is the only one read.
 int cmd_mac_vendor(const std::string& mac, const std::string& registry) {
-    std::vector<std::string> locations;
-    if (!registry.empty()) {
-        locations.push_back(registry);
-    } else {
-        if (std::string setting = mac_registry_setting(); !setting.empty()) locations.push_back(std::move(setting));
-        for (std::string& place : default_mac_registry_locations()) locations.push_back(std::move(place));
-    }
+    const std::vector<std::string> locations =
+        registry.empty() ? mac_registry_locations(mac_registry_setting()) : std::vector<std::string>{registry};
     const VendorLookup lookup = lookup_mac_vendor(mac, locations);
     if (lookup.status == VendorLookup::Status::bad_address)
         return usage_error("not a MAC address: " + mac + " (12 hexadecimal digits, in pairs joined by : or - or not)");

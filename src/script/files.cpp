@@ -29,6 +29,11 @@ std::string error_text(int error) {
 
 }  // namespace
 
+bool is_folder(const std::string& path) {
+    std::error_code ec;
+    return fs::is_directory(path_of(path), ec);
+}
+
 FileText read_whole_file(const std::string& path) {
     std::error_code ec;
     const fs::path p = path_of(path);

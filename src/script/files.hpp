@@ -16,6 +16,9 @@ struct FileText {
 // way or never end.
 FileText read_whole_file(const std::string& path);
 
+// True when `path` names a folder (following links); false for anything else or nothing.
+bool is_folder(const std::string& path);
+
 // Writes the bytes to a temporary file beside `path` and renames it over `path`, so that a failure
 // (a full disk, a size limit) leaves the old file as it was. Returns what went wrong, or nothing.
 std::optional<std::string> write_file_atomically(const std::string& path, std::string_view bytes);

@@ -1,14 +1,9 @@
 #include "script/ini.hpp"
 
+#include "script/text.hpp"
+
 namespace vorlix {
 namespace {
-
-std::string_view trim(std::string_view s) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && blank(s.back())) s.remove_suffix(1);
-    return s;
-}
 
 bool same_name(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -34,14 +29,14 @@ IniFile IniFile::parse(std::string_view text) {
         text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         Line l{.raw = std::string(line)};
-        const std::string_view t = trim(line);
+        const std::string_view t = trim_spaces(line);
         if (t.size() >= 2 && t.front() == '[' && t.find(']') != std::string_view::npos) {
-            section = std::string(trim(t.substr(1, t.find(']') - 1)));
+            section = std::string(trim_spaces(t.substr(1, t.find(']') - 1)));
             l.header = true;
         } else if (!t.empty() && t.front() != ';' && t.front() != '#') {
             if (const std::size_t eq = t.find('='); eq != std::string_view::npos && eq > 0) {
-                l.key = std::string(trim(t.substr(0, eq)));
-                l.value = std::string(trim(t.substr(eq + 1)));
+                l.key = std::string(trim_spaces(t.substr(0, eq)));
+                l.value = std::string(trim_spaces(t.substr(eq + 1)));
             }
         }
         l.section = section;
@@ -57,7 +52,7 @@ std::optional<std::string> IniFile::get(std::string_view section, std::string_vi
 }
 
 bool IniFile::set(std::string_view section, std::string_view key, std::string_view value) {
-    if (trim(key).empty() || key.find('=') != std::string_view::npos || has_break(key) || has_break(section) ||
+    if (trim_spaces(key).empty() || key.find('=') != std::string_view::npos || has_break(key) || has_break(section) ||
         has_break(value))
         return false;
     std::string raw = std::string(key) + "=" + std::string(value);
@@ -72,7 +67,7 @@ bool IniFile::set(std::string_view section, std::string_view key, std::string_vi
             return true;
         }
         // Entries go after the section's last entry, before the blank lines that end it.
-        if (l.header || !trim(l.raw).empty()) last_of_section = i;
+        if (l.header || !trim_spaces(l.raw).empty()) last_of_section = i;
     }
     Line entry{
         .raw = std::move(raw), .section = std::string(section), .key = std::string(key), .value = std::string(value)};

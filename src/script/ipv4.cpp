@@ -21,12 +21,18 @@ std::optional<std::uint32_t> parse_ipv4(std::string_view text) {
     for (int part = 0; part < 4; ++part) {
         const std::size_t dot = part < 3 ? text.find('.') : text.size();
         if (dot == std::string_view::npos) return std::nullopt;
-        const std::optional<unsigned> octet = small_number(text.substr(0, dot), 3, 255);
+        const std::optional<int> octet = parse_octet(text.substr(0, dot));
         if (!octet) return std::nullopt;
-        address = (address << 8) | *octet;
+        address = (address << 8) | static_cast<std::uint32_t>(*octet);
         text.remove_prefix(part < 3 ? dot + 1 : dot);
     }
     return address;
+}
+
+std::optional<int> parse_octet(std::string_view text) {
+    const std::optional<unsigned> octet = small_number(text, 3, 255);
+    if (!octet) return std::nullopt;
+    return static_cast<int>(*octet);
 }
 
 std::optional<int> parse_prefix(std::string_view text) {

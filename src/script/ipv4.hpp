@@ -12,6 +12,10 @@ namespace vorlix {
 // Example: parse_ipv4("10.0.0.1") == 0x0A000001, parse_ipv4("10.0.0.256") == std::nullopt
 std::optional<std::uint32_t> parse_ipv4(std::string_view text);
 
+// One part of an address: a decimal number 0 to 255 of at most three digits, without sign or blank.
+// Example: parse_octet("10") == 10, parse_octet("1x") == std::nullopt
+std::optional<int> parse_octet(std::string_view text);
+
 // A prefix length 0 to 32 in plain decimal.
 // Example: parse_prefix("24") == 24, parse_prefix("33") == std::nullopt
 std::optional<int> parse_prefix(std::string_view text);

@@ -20,6 +20,10 @@ std::string ros_escape(std::string_view bytes);
 // Example: escape_non_ascii(":log info \"中文\"") == ":log info \"\\D6\\D0\\CE\\C4\""
 std::string escape_non_ascii(std::string_view utf8);
 
+// The value of one hexadecimal digit of either case; -1 for any other character.
+// Example: hex_value('d') == 13
+int hex_value(char c);
+
 // One byte as RouterOS reads it escaped inside quotes: a backslash and two upper-case hex digits.
 // Example: hex_escape(0xD6) == "\\D6"
 std::string hex_escape(unsigned char byte);

@@ -21,6 +21,13 @@ long long leading_integer(std::string_view text) {
     return negative ? -value : value;
 }
 
+std::string_view trim_spaces(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
 std::string replace_all(std::string_view text, std::string_view from, std::string_view to) {
     if (from.empty()) return std::string(text);
     std::string out;

@@ -12,6 +12,10 @@ namespace vorlix {
 // Example: leading_integer("12ab") == 12, leading_integer("abc") == 0, leading_integer("-3") == -3
 long long leading_integer(std::string_view text);
 
+// The text without the spaces and tabs at either end; line ends and other characters stay.
+// Example: trim_spaces(" a b\t") == "a b"
+std::string_view trim_spaces(std::string_view text);
+
 // Every occurrence of `from` replaced by `to`, left to right, without rescanning replaced text.
 // An empty `from` leaves the text unchanged. On UTF-8 text a match always starts on a character.
 // Example: replace_all("ether1 ether10", "ether1", "ether9") == "ether9 ether90"

@@ -1,22 +1,9 @@
 #include "tools/mac_address.hpp"
 
+#include "script/ros_escape.hpp"
+#include "script/text.hpp"
+
 namespace vorlix {
-namespace {
-
-int hex_value(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
-std::string_view trim_blanks(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
-}
-
-}  // namespace
 
 std::optional<std::uint8_t> parse_hex_byte(std::string_view text) {
     if (text.size() != 2) return std::nullopt;
@@ -32,7 +19,7 @@ std::string hex_byte(std::uint8_t byte) {
 }
 
 std::optional<MacAddress> parse_mac(std::string_view text) {
-    text = trim_blanks(text);
+    text = trim_spaces(text);
     std::size_t step = 0;  // characters from one pair to the next
     if (text.size() == 12) {
         step = 2;

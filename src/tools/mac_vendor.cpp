@@ -1,26 +1,16 @@
 #include "tools/mac_vendor.hpp"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include "script/files.hpp"
 
 namespace vorlix {
 namespace {
 
-std::filesystem::path fs_path(const std::string& utf8) {
-#ifdef _WIN32
-    return std::filesystem::u8path(utf8);  // the path is UTF-8, not the ANSI code page
-#else
-    return std::filesystem::path(utf8);
-#endif
-}
-
-std::optional<std::string> read_file(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return bytes;
+// A listing's bytes, or nothing when it cannot be read. A pipe or a device named by the user's setting
+// is refused rather than read, which might never end.
+std::optional<std::string> read_listing(const std::string& path) {
+    FileText file = read_whole_file(path);
+    if (file.error) return std::nullopt;
+    return std::move(file.bytes);
 }
 
 bool is_blank(char c) {
@@ -107,16 +97,14 @@ std::string csv_text(std::string_view raw) {
 
 // The listings of one location, or nothing when it holds no registry.
 std::optional<std::vector<std::string>> read_registry(const std::string& location) {
-    const std::filesystem::path path = fs_path(location);
-    std::error_code ec;
-    if (!std::filesystem::is_directory(path, ec)) {
-        std::optional<std::string> one = read_file(path);
+    if (!is_folder(location)) {
+        std::optional<std::string> one = read_listing(location);
         if (!one) return std::nullopt;
         return std::vector<std::string>{std::move(*one)};
     }
     std::vector<std::string> listings;
     for (const std::string_view name : kMacRegistryFiles) {
-        std::optional<std::string> listing = read_file(path / name);
+        std::optional<std::string> listing = read_listing(location + "/" + std::string(name));
         if (listing)
             listings.push_back(std::move(*listing));
         else if (name == kMacRegistryFiles[0])
@@ -129,6 +117,13 @@ std::optional<std::vector<std::string>> read_registry(const std::string& locatio
 
 std::vector<std::string> default_mac_registry_locations() {
     return {"/var/lib/ieee-data", "/usr/share/ieee-data"};
+}
+
+std::vector<std::string> mac_registry_locations(const std::string& named) {
+    std::vector<std::string> locations;
+    if (!named.empty()) locations.push_back(named);
+    for (std::string& place : default_mac_registry_locations()) locations.push_back(std::move(place));
+    return locations;
 }
 
 std::optional<VendorRecord> find_vendor(std::string_view listing, const MacAddress& mac) {

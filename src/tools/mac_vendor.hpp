@@ -23,6 +23,10 @@ inline constexpr std::array<std::string_view, 4> kMacRegistryFiles = {"oui.csv",
 // installs /usr/share/ieee-data.
 std::vector<std::string> default_mac_registry_locations();
 
+// The places a lookup reads, in order: `named` (a registry the user's setting names), when it is not
+// empty, then Debian's.
+std::vector<std::string> mac_registry_locations(const std::string& named);
+
 // One assignment of the registry, its texts on one line each (runs of blanks and line breaks in the
 // listing become one blank; blanks at either end are dropped).
 struct VendorRecord {

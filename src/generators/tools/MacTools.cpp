@@ -32,12 +32,6 @@ namespace {
 constexpr std::string_view kBadMacMessage =
     "MAC地址格式不正确:请输入12位十六进制数字,如 00:01:6C:06:A6:29 或 00-01-6C-06-A6-29!";
 
-// A control with a caption in front of it, where its factory takes none.
-ControlSpec labelled(ControlSpec c, std::string caption) {
-    c.label = std::move(caption);
-    return c;
-}
-
 }  // namespace
 
 const PageSpec& mac_tools_page_spec() {
@@ -53,7 +47,7 @@ const PageSpec& mac_tools_page_spec() {
             edit(name::prefix_c, ":", "8C").in(name::list_group).beside(),
             radio_button(name::all_random, "全部随机:所有部分均为随机", false).in(name::list_group),
             group_box(name::options_tab, "").in(name::list_group).on_tab(name::options_tabs, "选项"),
-            labelled(radio_button(name::colon, ":", true), "连接符:").in(name::options_tab),
+            radio_button(name::colon, ":", true).labelled("连接符:").in(name::options_tab),
             radio_button(name::dash, "-", false).in(name::options_tab).beside(),
             edit(name::count, "生成个数:", "50").in(name::options_tab),
             button(name::generate_list, "生成MAC地址").in(name::list_group),
@@ -73,13 +67,13 @@ const PageSpec& mac_tools_page_spec() {
                 .in(name::lookup_group)
                 .hinted("(输入的格式如：00-01-6C-06-A6-29 或 00:01:6C:06:A6:29)"),
             button(name::look_up, "查询").in(name::lookup_group).beside(),
-            labelled(label(name::mac, ""), "MAC地址:").in(name::lookup_group),
-            labelled(label(name::vendor, ""), "厂商:").in(name::lookup_group),
+            label(name::mac, "").labelled("MAC地址:").in(name::lookup_group),
+            label(name::vendor, "").labelled("厂商:").in(name::lookup_group),
             button(name::copy_vendor, "复制厂商")
                 .in(name::lookup_group)
                 .beside()
                 .acts_on(name::vendor, EditorCommand::copy),
-            labelled(label(name::address, ""), "厂址:").in(name::lookup_group),
+            label(name::address, "").labelled("厂址:").in(name::lookup_group),
             button(name::copy_address, "复制厂址")
                 .in(name::lookup_group)
                 .beside()
@@ -151,10 +145,8 @@ Outcome run_change(const Form& form, Env&) {
 
 // The lookup fills the three labels; a malformed address is refused and leaves them as they were.
 Outcome run_lookup(const Form& form, Env& env) {
-    std::vector<std::string> locations;
-    if (!env.mac_registry.empty()) locations.push_back(env.mac_registry);
-    for (std::string& place : default_mac_registry_locations()) locations.push_back(std::move(place));
-    const VendorLookup lookup = lookup_mac_vendor(form.text(name::lookup_mac), locations);
+    const VendorLookup lookup =
+        lookup_mac_vendor(form.text(name::lookup_mac), mac_registry_locations(env.mac_registry));
     if (lookup.status == VendorLookup::Status::bad_address)
         return Outcome::from(Result::refuse(std::string(kBadMacMessage), name::lookup_mac));
     VendorTexts texts = vendor_texts(lookup);

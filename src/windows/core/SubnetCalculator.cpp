@@ -1,7 +1,6 @@
 #include "windows/core/SubnetCalculator.hpp"
 
 #include <algorithm>
-#include <charconv>
 
 #include "script/ipv4.hpp"
 #include "script/script_builder.hpp"
@@ -93,14 +92,6 @@ std::string binary_row(std::uint32_t value) {
 }
 
 }  // namespace
-
-std::optional<int> parse_octet(std::string_view text) {
-    if (text.empty() || text.size() > 3 || text.front() < '0' || text.front() > '9') return std::nullopt;
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size() || value > 255) return std::nullopt;
-    return value;
-}
 
 std::vector<SubnetLabel> subnet_labels(const Subnet& s) {
     std::vector<SubnetLabel> labels;

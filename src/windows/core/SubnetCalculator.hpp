@@ -64,10 +64,6 @@ std::vector<SubnetLabel> subnet_labels(const Subnet& s);
 // The window's first tab as lines of "caption value", for a terminal.
 std::vector<std::string> subnet_report(const Subnet& s);
 
-// The whole text as one octet: a decimal number of 0 to 255, without sign or blank.
-// Example: parse_octet("10") == 10, parse_octet("1x") == std::nullopt
-std::optional<int> parse_octet(std::string_view text);
-
 // "192.168.1.10/24": an address (parse_ipv4) and a prefix length of 1 to 32; none for anything else.
 std::optional<Subnet> parse_host_and_prefix(std::string_view text);
 
