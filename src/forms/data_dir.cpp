@@ -42,4 +42,8 @@ std::string mac_registry_setting() {
     return env("VORLIX_IEEE_DATA");
 }
 
+std::string stats_url_setting() {
+    return env("VORLIX_STATS_URL");
+}
+
 }  // namespace vorlix

@@ -10,4 +10,7 @@ std::string data_dir();
 // The IEEE registry location the user named for the MAC vendor lookup: $VORLIX_IEEE_DATA, or "".
 std::string mac_registry_setting();
 
+// The usage-statistics address the environment names: $VORLIX_STATS_URL, or "".
+std::string stats_url_setting();
+
 }  // namespace vorlix

@@ -1,5 +1,6 @@
 #include "forms/language_pack.hpp"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -10,9 +11,6 @@ namespace vorlix {
 namespace {
 
 constexpr std::string_view kBreak = "><br><";
-
-// The ScriptPane of any window is named so and keeps its own text.
-constexpr std::string_view kScriptPaneName = "编辑框_代码";
 
 }  // namespace
 
@@ -90,7 +88,7 @@ PackText language_pack_text(const PackSource& source, const ToTraditional& conve
     for (const PageSpec* page : source.pages) {
         for (const ControlSpec& c : page->controls) {
             const std::string_view section = pack_section_of(c.kind);
-            if (!section.empty() && c.name != kScriptPaneName) items.push_back({std::string(section), c.name, c.text});
+            if (!section.empty()) items.push_back({std::string(section), c.name, c.text});
             if (!c.label.empty()) items.push_back({std::string(pack_section::input_label), c.name, c.label});
             if (!c.hint.empty() && c.kind != ControlKind::hyperlink)
                 items.push_back({std::string(pack_section::hint), c.name, c.hint});
@@ -108,24 +106,25 @@ PackText language_pack_text(const PackSource& source, const ToTraditional& conve
         return kOrder.size();  // the tree last
     };
 
+    // Sections in that order; within one, the controls' order.
+    std::stable_sort(items.begin(), items.end(),
+                     [&](const Item& a, const Item& b) { return rank(a.section) < rank(b.section); });
+
     IniFile ini;
     std::map<std::pair<std::string, std::string>, std::string> seen;
-    for (std::size_t r = 0; r <= kOrder.size(); ++r) {
-        for (const Item& item : items) {
-            if (rank(item.section) != r) continue;
-            const auto [at, fresh] = seen.emplace(std::pair(item.section, item.key), item.text);
-            if (!fresh) {
-                if (at->second == item.text) continue;
-                return {{},
-                        "[" + item.section + "] " + item.key + ": 两个控件同名而文字不同 (\"" + at->second + "\", \"" +
-                            item.text + "\")"};
-            }
-            const std::string value = convert(to_pack_value(item.text));
-            if (const std::optional<std::string> lost = first_non_gbk(value))
-                return {{}, "[" + item.section + "] " + item.key + ": 字符 " + *lost + " 无法以 GBK 保存"};
-            if (!ini.set(item.section, item.key, value))
-                return {{}, "[" + item.section + "] " + item.key + ": 名称不能用作键"};
+    for (const Item& item : items) {
+        const auto [at, fresh] = seen.emplace(std::pair(item.section, item.key), item.text);
+        if (!fresh) {
+            if (at->second == item.text) continue;
+            return {{},
+                    "[" + item.section + "] " + item.key + ": 两个控件同名而文字不同 (\"" + at->second + "\", \"" +
+                        item.text + "\")"};
         }
+        const std::string value = convert(to_pack_value(item.text));
+        if (const std::optional<std::string> lost = first_non_gbk(value))
+            return {{}, "[" + item.section + "] " + item.key + ": 字符 " + *lost + " 无法以 GBK 保存"};
+        if (!ini.set(item.section, item.key, value))
+            return {{}, "[" + item.section + "] " + item.key + ": 名称不能用作键"};
     }
     return {utf8_to_gbk(ini.text()), std::nullopt};
 }

@@ -51,6 +51,17 @@ void apply_updates(Form& form, const std::vector<ControlUpdate>& updates) {
     for (const ControlUpdate& u : updates) form.at(u.name) = u.value;
 }
 
+namespace {
+
+// A reaction: the binding runs and the form takes what it changes.
+Outcome react(const PageEntry& page, Form& form, std::string_view name, Env& env) {
+    Outcome o = press(page, form, name, env);
+    apply_updates(form, o.updates);
+    return o;
+}
+
+}  // namespace
+
 Outcome click(const PageEntry& page, Form& form, std::string_view name, Env& env) {
     const ControlSpec* c = page.spec->find(name);
     const Binding* b = page.binding(name);
@@ -58,9 +69,7 @@ Outcome click(const PageEntry& page, Form& form, std::string_view name, Env& env
     const bool clicked =
         c->kind == ControlKind::check_box || (c->kind == ControlKind::radio_button && form.checked(name));
     if (!clicked) return {};
-    Outcome o = press(page, form, name, env);
-    apply_updates(form, o.updates);
-    return o;
+    return react(page, form, name, env);
 }
 
 std::vector<ControlUpdate> settle(const PageEntry& page, const Form& form, Env& env) {
@@ -84,9 +93,7 @@ std::vector<ControlUpdate> settle(const PageEntry& page, const Form& form, Env& 
 Outcome change(const PageEntry& page, Form& form, std::string_view name, Env& env) {
     const Binding* b = page.binding(name);
     if (b == nullptr || b->kind != BindingKind::change) return {};
-    Outcome o = press(page, form, name, env);
-    apply_updates(form, o.updates);
-    return o;
+    return react(page, form, name, env);
 }
 
 std::optional<std::string> insert_into_editor(const PageSpec& page, Form& form, const Insertion& insertion) {

@@ -1,8 +1,8 @@
 #include "forms/settings.hpp"
 
-#include <cstdlib>
 #include <filesystem>
 #include <mutex>
+#include "forms/data_dir.hpp"
 
 #include "script/encoding.hpp"
 #include "script/files.hpp"
@@ -55,7 +55,7 @@ bool traditional_chosen(const std::string& data_dir) {
 }
 
 std::string stats_endpoint(const std::string& data_dir) {
-    if (const char* url = std::getenv("VORLIX_STATS_URL"); url != nullptr && *url != '\0') return url;
+    if (std::string url = stats_url_setting(); !url.empty()) return url;
     return read_setting(data_dir, setting::stats_url);
 }
 
