@@ -12,6 +12,7 @@
 #include "app/MessageBox.hpp"
 #include "app/PageView.hpp"
 #include "app/QtText.hpp"
+#include "forms/main_frame.hpp"
 
 namespace vorlix {
 
@@ -20,13 +21,15 @@ FormFileBar::FormFileBar(std::function<PageView*()> currentPage, QWidget* parent
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(2);
+    // Captions from the table the language packs are written from.
+    const PageSpec& buttons = form_file_buttons_spec();
     m_save = new QToolButton(this);
-    m_save->setText(QStringLiteral("保存表单"));
-    m_save->setObjectName(QStringLiteral("按钮_保存表单"));
+    m_save->setText(qs(buttons.find(frame::save_form)->text));
+    m_save->setObjectName(qs(frame::save_form));
     m_save->setToolTip(QStringLiteral("把本页填写的内容保存为表单文件, 以后可再载入, 或交给 vorlix-cli --form"));
     m_load = new QToolButton(this);
-    m_load->setText(QStringLiteral("载入表单"));
-    m_load->setObjectName(QStringLiteral("按钮_载入表单"));
+    m_load->setText(qs(buttons.find(frame::load_form)->text));
+    m_load->setObjectName(qs(frame::load_form));
     m_load->setToolTip(QStringLiteral("用表单文件填写本页"));
     // Compact, so that the outer tabs beside them keep their room.
     for (QToolButton* b : {m_save, m_load}) {

@@ -43,15 +43,23 @@ namespace {
 // The window's size at first start, and the smallest it can be made.
 constexpr QSize kDefaultSize(965, 740);
 
-QPushButton* namedButton(const char* name, const char* caption, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-    button->setObjectName(QString::fromUtf8(name));
+// The caption of one of the window's own controls, from the table the language packs are written from,
+// so that the two cannot drift apart.
+QString frameCaption(std::string_view name) {
+    const ControlSpec* c = main_frame_spec().find(name);
+    Q_ASSERT(c != nullptr);
+    return c != nullptr ? qs(c->text) : QString();
+}
+
+QPushButton* namedButton(std::string_view name, QWidget* parent) {
+    auto* button = new QPushButton(frameCaption(name), parent);
+    button->setObjectName(qs(name));
     return button;
 }
 
-QLabel* namedLabel(const char* name, const char* caption, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(caption), parent);
-    label->setObjectName(QString::fromUtf8(name));
+QLabel* namedLabel(std::string_view name, QWidget* parent) {
+    auto* label = new QLabel(frameCaption(name), parent);
+    label->setObjectName(qs(name));
     return label;
 }
 
@@ -123,7 +131,7 @@ QWidget* MainWindow::createPageArea() {
     row->setContentsMargins(0, 0, 0, 0);
 
     m_tree = new QTreeWidget(area);
-    m_tree->setObjectName(QStringLiteral("树型框1"));
+    m_tree->setObjectName(qs(frame::tree));
     m_tree->setHeaderHidden(true);
     m_tree->setColumnCount(1);
     QTreeWidgetItem* heading = nullptr;
@@ -164,7 +172,7 @@ QWidget* MainWindow::createPageArea() {
     row->addWidget(m_tree);
 
     m_frame = new QGroupBox(items.empty() ? QString() : qs(items.front().text), area);
-    m_frame->setObjectName(QStringLiteral("分组框1"));
+    m_frame->setObjectName(qs(frame::page_frame));
     auto* frameLayout = new QVBoxLayout(m_frame);
     frameLayout->setContentsMargins(4, 4, 4, 4);
     m_outerTabs = new QTabWidget(m_frame);
@@ -210,27 +218,27 @@ QWidget* MainWindow::createToolRow() {
     auto* bar = new QWidget(this);
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(sideWindowButton("按钮_子网计算工具", "子网计算工具", bar));
-    row->addWidget(sideWindowButton("按钮_路由表", "路由表生成器", bar));
+    row->addWidget(sideWindowButton("按钮_子网计算工具", bar));
+    row->addWidget(sideWindowButton("按钮_路由表", bar));
     row->addSpacing(12);
-    row->addWidget(namedLabel("标签455", "将编辑器中的", bar));
+    row->addWidget(namedLabel("标签455", bar));
     auto* from = new QLineEdit(bar);
     from->setObjectName(QStringLiteral("编辑框_待替换"));
     row->addWidget(from, 1);
-    row->addWidget(namedLabel("标签456", "替换为", bar));
+    row->addWidget(namedLabel("标签456", bar));
     auto* to = new QLineEdit(bar);
     to->setObjectName(QStringLiteral("编辑框_替换为"));
     row->addWidget(to, 1);
-    QPushButton* replace = namedButton("按钮_替换", "替换", bar);
+    QPushButton* replace = namedButton("按钮_替换", bar);
     connect(replace, &QPushButton::clicked, this,
             [this, from, to] { m_scriptPane->replaceAll(from->text(), to->text()); });
     row->addWidget(replace);
     row->addSpacing(12);
-    QPushButton* language = namedButton("按钮_语言", "切换为繁体", bar);
+    QPushButton* language = namedButton(frame::language, bar);
     connect(language, &QPushButton::clicked, this, &MainWindow::switchLanguage);
     row->addWidget(language);
     // A tool for whoever changes the pages: writes the language packs of every window from the page tables.
-    QPushButton* exportPacks = namedButton("按钮1", "", bar);
+    QPushButton* exportPacks = namedButton(frame::export_packs, bar);
     exportPacks->setVisible(false);
     connect(exportPacks, &QPushButton::clicked, this, &MainWindow::exportLanguagePacks);
     row->addWidget(exportPacks);
@@ -241,18 +249,18 @@ QWidget* MainWindow::createBottomRow() {
     auto* bar = new QWidget(this);
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(namedLabel("标签56", "当前版本:", bar));
-    row->addWidget(namedLabel("标签_版本", "beta V1.2", bar));
+    row->addWidget(namedLabel("标签56", bar));
+    row->addWidget(namedLabel("标签_版本", bar));
     row->addSpacing(12);
-    row->addWidget(sideWindowButton("按钮_脚本编辑器", "脚本编辑器", bar));
+    row->addWidget(sideWindowButton("按钮_脚本编辑器", bar));
     row->addSpacing(12);
-    QLabel* hint = namedLabel("标签503", "直接将脚本文件拖曳到上方↑编辑器里就可以直接显示内容,然后另存为即可", bar);
+    QLabel* hint = namedLabel("标签503", bar);
     hint->setWordWrap(true);
     row->addWidget(hint, 1);
-    QPushButton* save = namedButton("按钮_另存为", "内容另存为", bar);
+    QPushButton* save = namedButton("按钮_另存为", bar);
     connect(save, &QPushButton::clicked, this, [this] { m_scriptPane->saveAs(); });
     row->addWidget(save);
-    QPushButton* copy = namedButton("按钮_复制内容", "复制内容", bar);
+    QPushButton* copy = namedButton("按钮_复制内容", bar);
     connect(copy, &QPushButton::clicked, this, [this] { m_scriptPane->copyToClipboard(); });
     row->addWidget(copy);
     return bar;
@@ -268,8 +276,8 @@ void MainWindow::selectTreeItem(int index) {
     }
 }
 
-QPushButton* MainWindow::sideWindowButton(const char* name, const char* caption, QWidget* parent) {
-    QPushButton* button = namedButton(name, caption, parent);
+QPushButton* MainWindow::sideWindowButton(std::string_view name, QWidget* parent) {
+    QPushButton* button = namedButton(name, parent);
     const PageEntry* opened = nullptr;
     for (const PageEntry& w : registry().windows())
         if (w.spec->opener == name) opened = &w;

@@ -81,7 +81,7 @@ private:
     QWidget* createToolRow();
     QWidget* createBottomRow();
     // A button of the main window that opens the side window its page names, greyed out when none does.
-    QPushButton* sideWindowButton(const char* name, const char* caption, QWidget* parent);
+    QPushButton* sideWindowButton(std::string_view name, QWidget* parent);
 
     QTreeWidget* m_tree = nullptr;
     QSplitter* m_splitter = nullptr;

@@ -32,7 +32,7 @@ const PageSpec& main_frame_spec() {
 const PageSpec& form_file_buttons_spec() {
     static const PageSpec kButtons{
         .caption = "表单文件",
-        .controls = {button("按钮_保存表单", "保存表单"), button("按钮_载入表单", "载入表单")},
+        .controls = {button(frame::save_form, "保存表单"), button(frame::load_form, "载入表单")},
     };
     return kButtons;
 }

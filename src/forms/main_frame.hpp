@@ -14,6 +14,8 @@ inline constexpr std::string_view page_frame = "分组框1";
 inline constexpr std::string_view language = "按钮_语言";
 // Hidden: writes the language packs from the page tables.
 inline constexpr std::string_view export_packs = "按钮1";
+inline constexpr std::string_view save_form = "按钮_保存表单";
+inline constexpr std::string_view load_form = "按钮_载入表单";
 }  // namespace frame
 
 // The main window's controls outside the pages, with their Simplified captions.
