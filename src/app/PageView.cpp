@@ -253,7 +253,6 @@ void PageView::build() {
     page->addLayout(form, fillsHeight ? 1 : 0);
     if (!fillsHeight) page->addStretch(1);
     alignLabels();
-    emboldenTitles();
     for (QWidget* panel : m_narrowPanels) panel->setMaximumWidth(panel->minimumSizeHint().width());
 }
 
@@ -268,23 +267,6 @@ void PageView::alignLabels() {
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setWordWrap(metrics.horizontalAdvance(label->text()) > width);
         label->setFixedWidth(width);
-    }
-}
-
-// Group box titles in bold; what the boxes hold keeps the page's own weight.
-void PageView::emboldenTitles() {
-    for (const ControlSpec& c : spec().controls) {
-        auto* box = qobject_cast<QGroupBox*>(control(c.name));
-        if (box == nullptr) continue;
-        QFont bold = box->font();
-        bold.setBold(true);
-        box->setFont(bold);
-        for (QWidget* child : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (qobject_cast<QGroupBox*>(child) != nullptr) continue;
-            QFont plain = child->font();
-            plain.setBold(false);
-            child->setFont(plain);
-        }
     }
 }
 
@@ -412,11 +394,21 @@ void PageView::addBoxes(QFormLayout* layout, const std::vector<const ControlSpec
     });
     for (const ControlSpec* c : row) {
         QWidget* w = createWidget(*c);
-        auto* inner = new QFormLayout(w);
-        if (c->kind == ControlKind::panel)
-            inner->setContentsMargins(0, 0, 0, 0);
-        else
-            inner->setContentsMargins(8, 4, 8, 6);
+        QWidget* holder = w;
+        if (c->kind == ControlKind::group_box) {
+            // The title is bold and what the box holds keeps the page's weight: the fields go into a
+            // plain holder, made so while still empty. Setting the fonts on a filled box instead spread
+            // each change through every field inside, as much work as building the page.
+            auto* frame = new QVBoxLayout(w);
+            frame->setContentsMargins(8, 4, 8, 6);
+            holder = new QWidget(w);
+            QFont plain = holder->font();
+            plain.setBold(false);
+            holder->setFont(plain);
+            frame->addWidget(holder);
+        }
+        auto* inner = new QFormLayout(holder);
+        inner->setContentsMargins(0, 0, 0, 0);
         fillContainer(inner, c->name);
         if (!c->tab_set.empty()) {
             QTabWidget*& tabs = m_tabSets[c->tab_set];
@@ -660,9 +652,14 @@ QWidget* PageView::createWidget(const ControlSpec& c) {
             w = radio;
             break;
         }
-        case ControlKind::group_box:
-            w = new QGroupBox(shownCaption(text), this);
+        case ControlKind::group_box: {
+            auto* box = new QGroupBox(shownCaption(text), this);
+            QFont bold = box->font();
+            bold.setBold(true);
+            box->setFont(bold);
+            w = box;
             break;
+        }
         case ControlKind::panel:
             w = new QWidget(this);
             break;

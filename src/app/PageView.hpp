@@ -54,7 +54,6 @@ private:
     QWidget* lineInputs(const std::vector<std::vector<const ControlSpec*>>& rows);
     bool isGenerateRow(const std::vector<const ControlSpec*>& row) const;
     void alignLabels();
-    void emboldenTitles();
     void connectTabs();
     void connectCollapses();
     void connectUnmasking();
