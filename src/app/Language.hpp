@@ -2,9 +2,7 @@
 // The interface language: Simplified as the page tables are written, or Traditional from the built-in
 // language packs, chosen in the settings and fixed for the whole run. A pack is applied from memory
 // when a window (or a page of the main window) is built, by control name; nothing is written to disk.
-#include <QString>
 #include <string>
-#include <utility>
 
 #include "forms/language_pack.hpp"
 
@@ -13,24 +11,10 @@ class QWidget;
 
 namespace vorlix {
 
-// Dynamic properties that name the input a caption belongs to, for the labels and hints that have no
-// control name of their own.
+// A dynamic property that names the input a caption belongs to, for a label that has no control name
+// of its own; the pack's input label is its text. (A page builds its row labels and hints from the
+// pack itself: see PageView.)
 inline constexpr char kLabelOfProperty[] = "vorlixLabelOf";
-inline constexpr char kHintOfProperty[] = "vorlixHintOf";
-// A label too long for its page's label column shows without its parenthesised qualifier, which goes
-// to the start of the field's hint: the label carries kQualifiedProperty (true); the hint carries
-// kQualifierOfProperty (the control's name), its qualifier and the field's own hint (Simplified, kept
-// where the pack has no text).
-inline constexpr char kQualifiedProperty[] = "vorlixQualified";
-inline constexpr char kQualifierOfProperty[] = "vorlixQualifierOf";
-inline constexpr char kQualifierProperty[] = "vorlixQualifier";
-inline constexpr char kOwnHintProperty[] = "vorlixOwnHint";
-
-// A label without its first parenthesised qualifier, and that qualifier: "(多个服务器请勿重复)  拨号网卡接口:"
-// gives {"拨号网卡接口:", "(多个服务器请勿重复)"}. The qualifier is empty (and the label whole) when there
-// is none or nothing would be left of the label.
-std::pair<QString, QString> splitQualifier(const QString& label);
-
 // The built-in pack with that file name ("language1.ini"); empty when there is none.
 LanguagePack builtinLanguagePack(const std::string& fileName);
 

@@ -327,7 +327,7 @@ void MainWindow::ensurePage(int outer, int inner) {
         }
         return;
     }
-    auto* view = new PageView(*entry);
+    auto* view = new PageView(*entry, nullptr, m_traditional ? &m_pack : nullptr);
     if (m_traditional) applyLanguagePack(view, m_pack);
     connect(view, &PageView::scriptReady, m_scriptPane,
             [this](const std::string& script) { m_scriptPane->setScript(script); });
@@ -427,9 +427,10 @@ SideWindow* MainWindow::sideWindow(const QString& caption) {
     if (slot.isNull()) {
         const PageEntry* entry = registry().window(caption.toStdString());
         if (entry == nullptr) return nullptr;
-        slot = new SideWindow(*entry, this);
         // Translated once, when it is built: shown again later, it keeps what the user typed.
-        if (m_traditional) applyLanguagePack(slot, builtinLanguagePack(side_window_pack_name(*entry)));
+        const LanguagePack pack = m_traditional ? builtinLanguagePack(side_window_pack_name(*entry)) : LanguagePack{};
+        slot = new SideWindow(*entry, this, m_traditional ? &pack : nullptr);
+        if (m_traditional) applyLanguagePack(slot, pack);
     }
     return slot;
 }

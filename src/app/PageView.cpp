@@ -30,12 +30,12 @@
 #include <utility>
 
 #include "app/FlowLayout.hpp"
-#include "app/Language.hpp"
 #include "app/MessageBox.hpp"
 #include "app/QtText.hpp"
 #include "app/ScriptPane.hpp"
 #include "forms/control_kind.hpp"
 #include "forms/data_dir.hpp"
+#include "forms/language_pack.hpp"
 #include "forms/press.hpp"
 
 namespace vorlix {
@@ -92,8 +92,14 @@ int labelCap(const QFontMetrics& metrics) {
 QString shortLabel(const QString& label, const QFontMetrics& metrics, QString& qualifier) {
     qualifier.clear();
     if (metrics.horizontalAdvance(label) <= labelCap(metrics)) return label;
-    auto [shown, taken] = splitQualifier(label);
-    qualifier = std::move(taken);
+    static const QRegularExpression kQualifier(QStringLiteral("[(（][^()（）]*[)）]"));
+    const QRegularExpressionMatch match = kQualifier.match(label);
+    if (!match.hasMatch()) return label;
+    QString shown = label;
+    shown.remove(match.capturedStart(), match.capturedLength());
+    shown = shown.trimmed();
+    if (shown.isEmpty() || shown == QStringLiteral(":")) return label;
+    qualifier = match.captured();
     return shown;
 }
 
@@ -225,8 +231,10 @@ int selectedRow(const QListWidget* list) {
 
 }  // namespace
 
-PageView::PageView(const PageEntry& entry, QWidget* parent) : QWidget(parent), m_entry(entry) {
+PageView::PageView(const PageEntry& entry, QWidget* parent, const LanguagePack* pack)
+    : QWidget(parent), m_entry(entry), m_pack(pack) {
     build();
+    m_pack = nullptr;  // the caller's pack may not outlive the page
     connectTabs();
     connectCollapses();
     connectUnmasking();
@@ -235,6 +243,20 @@ PageView::PageView(const PageEntry& entry, QWidget* parent) : QWidget(parent), m
 QWidget* PageView::control(std::string_view name) const {
     const auto it = m_controls.find(name);
     return it == m_controls.end() ? nullptr : it->second;
+}
+
+QString PageView::shownLabel(const ControlSpec& c) const {
+    if (m_pack != nullptr)
+        if (const std::string* v = m_pack->find(pack_section::input_label, c.name); v != nullptr && !v->empty())
+            return qs(from_pack_value(*v));
+    return qs(c.label);
+}
+
+QString PageView::shownHint(const ControlSpec& c) const {
+    if (m_pack != nullptr && !c.hint.empty())
+        if (const std::string* v = m_pack->find(pack_section::hint, c.name); v != nullptr && !v->empty())
+            return qs(from_pack_value(*v));
+    return qs(c.hint);
 }
 
 void PageView::build() {
@@ -292,7 +314,7 @@ QWidget* PageView::lineInputs(const std::vector<std::vector<const ControlSpec*>>
         auto* line = new QHBoxLayout(unit);
         line->setContentsMargins(0, 0, 0, 0);
         line->setSpacing(6);
-        QLabel* label = first.label.empty() ? nullptr : new QLabel(qs(first.label), unit);
+        QLabel* label = first.label.empty() ? nullptr : new QLabel(shownLabel(first), unit);
         if (label != nullptr) line->addWidget(label);
         line->addLayout(createRow(row));
         if (label != nullptr) label->setBuddy(control(first.name));
@@ -360,18 +382,17 @@ void PageView::fillContainer(QFormLayout* layout, std::string_view group) {
             continue;
         }
         QString qualifier;
-        const QString shown = first.label.empty() ? QString() : shortLabel(qs(first.label), fontMetrics(), qualifier);
+        const QString whole = shownLabel(first);
+        const QString shown = first.label.empty() ? QString() : shortLabel(whole, fontMetrics(), qualifier);
         QLayout* field = createRow(row, qualifier);
         if (!first.label.empty()) {
             auto* label = new QLabel(shown, this);
             label->setBuddy(control(first.name));
             if (!qualifier.isEmpty()) {
-                label->setProperty(kQualifiedProperty, true);
-                label->setToolTip(qs(first.label));
-                control(first.name)->setToolTip(qs(first.label));
+                label->setToolTip(whole);
+                control(first.name)->setToolTip(whole);
             }
             m_gridLabels.push_back(label);
-            label->setProperty(kLabelOfProperty, qs(first.name));
             layout->addRow(label, field);
         } else if (spansRow(first.kind)) {
             layout->addRow(field);
@@ -517,36 +538,27 @@ QLayout* PageView::createRow(const std::vector<const ControlSpec*>& row, const Q
     line->setSpacing(6);
     const bool readouts = row.front()->kind == ControlKind::label && !row.front()->label.empty();
     bool grows = false;
-    QString pendingHint, pendingHintOf, pendingOwnHint;
-    bool pendingQualified = false;
+    QString pendingHint;
     auto placeHint = [&] {
         if (pendingHint.isEmpty()) return;
         // Hints are muted, so the fields and their labels stand out.
         QLabel* hint = textLabel(pendingHint, this);
         hint->setForegroundRole(QPalette::PlaceholderText);
-        hint->setProperty(kHintOfProperty, pendingHintOf);
-        if (std::exchange(pendingQualified, false)) {
-            hint->setProperty(kQualifierOfProperty, pendingHintOf);
-            hint->setProperty(kQualifierProperty, qualifier);
-            hint->setProperty(kOwnHintProperty, pendingOwnHint);
-        }
         line->addWidget(hint, 1);
         pendingHint.clear();
         grows = true;
     };
     for (std::size_t i = 0; i < row.size(); ++i) {
         const ControlSpec& c = *row[i];
-        QString hintText = c.kind == ControlKind::hyperlink ? QString() : qs(c.hint);
-        const QString ownHint = hintText;
-        const bool qualified = i == 0 && !qualifier.isEmpty();
-        if (qualified) hintText = hintText.isEmpty() ? qualifier : qualifier + QLatin1Char(' ') + hintText;
+        QString hintText = c.kind == ControlKind::hyperlink ? QString() : shownHint(c);
+        if (i == 0 && !qualifier.isEmpty())
+            hintText = hintText.isEmpty() ? qualifier : qualifier + QLatin1Char(' ') + hintText;
         const bool hinted = !hintText.isEmpty();
         if (hinted) placeHint();
         QWidget* w = createWidget(c);
         if (i > 0 && !c.label.empty()) {
-            auto* label = new QLabel(qs(c.label), this);
+            auto* label = new QLabel(shownLabel(c), this);
             label->setBuddy(w);
-            label->setProperty(kLabelOfProperty, qs(c.name));
             line->addWidget(label);
         }
         // Wide controls and free-text boxes take the room left in the row; the others keep their width.
@@ -554,12 +566,7 @@ QLayout* PageView::createRow(const std::vector<const ControlSpec*>& row, const Q
         const bool widgetGrows = (spansRow(c.kind) && !(readouts && c.kind == ControlKind::label)) || freeText;
         line->addWidget(w, widgetGrows ? 1 : 0);
         grows = grows || widgetGrows;
-        if (hinted) {
-            pendingHint = hintText;
-            pendingHintOf = qs(c.name);
-            pendingOwnHint = ownHint;
-            pendingQualified = qualified;
-        }
+        if (hinted) pendingHint = hintText;
     }
     placeHint();
     if (!grows) line->addStretch(1);

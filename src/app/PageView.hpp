@@ -18,12 +18,16 @@ class QTabWidget;
 
 namespace vorlix {
 
+class LanguagePack;
 class ScriptPane;
 
 class PageView : public QWidget {
     Q_OBJECT
 public:
-    explicit PageView(const PageEntry& entry, QWidget* parent = nullptr);
+    // With a language pack, the row labels and hints are built from its texts, so that the label
+    // column and a long label's shortening measure what is shown; the pack's other texts (captions,
+    // edit contents) are applied afterwards with applyLanguagePack.
+    explicit PageView(const PageEntry& entry, QWidget* parent = nullptr, const LanguagePack* pack = nullptr);
 
     const PageSpec& spec() const { return *m_entry.spec; }
     const PageEntry& entry() const { return m_entry; }
@@ -47,6 +51,9 @@ Q_SIGNALS:
 
 private:
     void build();
+    // A control's row label and hint as the page shows them: the pack's text where it has one.
+    QString shownLabel(const ControlSpec& c) const;
+    QString shownHint(const ControlSpec& c) const;
     QWidget* createWidget(const ControlSpec& c);
     QLayout* createRow(const std::vector<const ControlSpec*>& row, const QString& qualifier = {});
     void fillContainer(QFormLayout* layout, std::string_view group);
@@ -66,7 +73,8 @@ private:
     void reportStatus(const QString& text);
 
     PageEntry m_entry;
-    SeededRandom m_random;  // seeded by the operating system: generated names and passwords
+    const LanguagePack* m_pack = nullptr;  // only while the page is built
+    SeededRandom m_random;                 // seeded by the operating system: generated names and passwords
     std::map<std::string, QWidget*, std::less<>> m_controls;
     std::map<std::string, QButtonGroup*, std::less<>> m_radioSets;
     std::map<std::string, QTabWidget*, std::less<>> m_tabSets;

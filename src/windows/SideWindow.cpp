@@ -9,7 +9,7 @@
 
 namespace vorlix {
 
-SideWindow::SideWindow(const PageEntry& entry, QWidget* owner) : QWidget(owner, Qt::Window) {
+SideWindow::SideWindow(const PageEntry& entry, QWidget* owner, const LanguagePack* pack) : QWidget(owner, Qt::Window) {
     setObjectName(qs(entry.spec->window));
     setWindowTitle(qs(entry.spec->caption));
     setWindowModality(Qt::NonModal);
@@ -17,7 +17,7 @@ SideWindow::SideWindow(const PageEntry& entry, QWidget* owner) : QWidget(owner, 
     // and with it what the user entered, for the next press of its button.
     setAttribute(Qt::WA_DeleteOnClose, false);
     auto* layout = new QVBoxLayout(this);
-    m_page = new PageView(entry, this);
+    m_page = new PageView(entry, this, pack);
     // Its set-up can be kept in a form file like a page's; the buttons sit above it, on the right.
     auto* forms = new FormFileBar([this] { return m_page; }, this);
     layout->addWidget(forms, 0, Qt::AlignRight);

@@ -10,14 +10,16 @@
 
 namespace vorlix {
 
+class LanguagePack;
 class PageView;
 class ScriptPane;
 
 class SideWindow : public QWidget {
     Q_OBJECT
 public:
-    // `owner` is the main window: the side window ends with it and stays above it.
-    SideWindow(const PageEntry& entry, QWidget* owner);
+    // `owner` is the main window: the side window ends with it and stays above it. With a language
+    // pack, its page builds its labels and hints from the pack (see PageView).
+    SideWindow(const PageEntry& entry, QWidget* owner, const LanguagePack* pack = nullptr);
 
     PageView* page() const { return m_page; }
     // The window's own editor, or null for a window without one.

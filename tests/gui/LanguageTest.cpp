@@ -72,14 +72,21 @@ TEST_F(LanguageTest, TraditionalChoiceTranslatesTheWindowItsPagesAndTree) {
 TEST_F(LanguageTest, QualifierMovedToTheHintIsTranslatedOnce) {
     choose("1");
     MainWindow window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     window.selectTreeItem(16);  // PPPoE服务器设置
+    QCoreApplication::processEvents();
     QWidget* field = find<QWidget>(&window, "组合框_21网卡接口");
     ASSERT_NE(field, nullptr);
     QLabel* label = nullptr;
     QLabel* hint = nullptr;
+    // The hint is the label right of the field, on its row.
+    const int row = field->geometry().center().y();
     for (QLabel* l : field->parentWidget()->findChildren<QLabel*>()) {
         if (l->buddy() == field) label = l;
-        if (l->property(kQualifierOfProperty).toString() == field->objectName()) hint = l;
+        if (l->buddy() == nullptr && l->geometry().top() <= row && l->geometry().bottom() >= row &&
+            l->geometry().left() > field->geometry().right())
+            hint = l;
     }
     ASSERT_NE(label, nullptr);
     ASSERT_NE(hint, nullptr);
@@ -88,6 +95,20 @@ TEST_F(LanguageTest, QualifierMovedToTheHintIsTranslatedOnce) {
     EXPECT_EQ(field->toolTip(), QStringLiteral("(多個服務器請勿重複)  撥號網卡接口:"));
     const QString shown = label->text() + hint->text();
     EXPECT_EQ(shown.count(QStringLiteral("請勿重複")), 1);
+}
+
+// The inputs of a line above a page's list of lines are labelled from the pack too.
+TEST_F(LanguageTest, LineInputLabelsAreTranslated) {
+    choose("1");
+    MainWindow window;
+    window.selectTreeItem(7);  // 多线固定IP负载
+    QWidget* gateway = find<QWidget>(&window, "编辑框_13配置网关");
+    ASSERT_NE(gateway, nullptr);
+    QLabel* label = nullptr;
+    for (QLabel* l : window.findChildren<QLabel*>())
+        if (l->buddy() == gateway) label = l;
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), QStringLiteral("網關地址:"));
 }
 
 TEST_F(LanguageTest, SideWindowIsTranslatedOnFirstOpeningOnly) {
