@@ -1,6 +1,7 @@
 #pragma once
 // Helpers shared by the GUI tests.
 #include <QByteArray>
+#include <QLabel>
 #include <QMessageBox>
 #include <QString>
 #include <QTest>
@@ -10,6 +11,21 @@
 #include "app/MessageBox.hpp"
 
 namespace vorlix::test {
+
+// Where a widget sits in `to`: its left edge and its vertical centre.
+inline int leftX(const QWidget* w, const QWidget* to) {
+    return w->mapTo(to, QPoint(0, 0)).x();
+}
+inline int centreY(const QWidget* w, const QWidget* to) {
+    return w->mapTo(to, w->rect().center()).y();
+}
+
+// The label in front of a field (the one whose buddy it is) among the labels below `within`, or null.
+inline QLabel* labelFor(const QWidget* within, const QWidget* field) {
+    for (QLabel* l : within->findChildren<QLabel*>())
+        if (l->buddy() == field) return l;
+    return nullptr;
+}
 
 // Clicks a check box or radio button where a user does: on its indicator, not on its caption.
 inline void clickIndicator(QWidget* box) {

@@ -19,6 +19,7 @@
 #include "app/AreaIndex.hpp"
 #include "app/MainWindow.hpp"
 #include "app/PageView.hpp"
+#include "app/QtText.hpp"
 #include "app/ScriptPane.hpp"
 #include "generators/all_pages.hpp"
 
@@ -38,9 +39,6 @@ protected:
     QTabWidget* outerTabs() { return find<QTabWidget>("选择夹1"); }
     QTabWidget* innerTabs(int outer) { return qobject_cast<QTabWidget*>(outerTabs()->widget(outer)); }
     QString frameCaption() { return find<QGroupBox>("分组框1")->title(); }
-    static QString text(std::string_view utf8) {
-        return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-    }
 
     MainWindow window;
 };
@@ -203,14 +201,14 @@ TEST_F(MainWindowTest, AreaIndexesListAndOpenTheirPages) {
             ASSERT_NE(index, nullptr);
             QCommandLinkButton* entry = index->entry(i);
             ASSERT_NE(entry, nullptr);
-            EXPECT_EQ(entry->text(), text(spec.tree_text()));
+            EXPECT_EQ(entry->text(), qs(spec.tree_text()));
             EXPECT_FALSE(spec.summary.empty());
-            EXPECT_TRUE(entry->description().endsWith(text(spec.summary)));
+            EXPECT_TRUE(entry->description().endsWith(qs(spec.summary)));
             QTest::mouseClick(entry, Qt::LeftButton);
             EXPECT_EQ(outerTabs()->currentIndex(), o);
             EXPECT_EQ(innerTabs(o)->currentIndex(), i);
             if (spec.in_tree) {
-                EXPECT_EQ(frameCaption(), text(spec.tree_text()));
+                EXPECT_EQ(frameCaption(), qs(spec.tree_text()));
             }
         }
     }

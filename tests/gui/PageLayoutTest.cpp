@@ -11,28 +11,19 @@
 #include <QTreeWidget>
 #include <algorithm>
 
+#include "GuiTestSupport.hpp"
 #include "app/MainWindow.hpp"
 #include "app/PageView.hpp"
+#include "app/QtText.hpp"
 #include "forms/registry.hpp"
 #include "generators/all_pages.hpp"
 
 namespace vorlix {
 namespace {
 
-QString q(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-int leftX(const QWidget* w, const QWidget* to) {
-    return w->mapTo(to, QPoint(0, 0)).x();
-}
-int centreY(const QWidget* w, const QWidget* to) {
-    return w->mapTo(to, w->rect().center()).y();
-}
-QLabel* labelFor(const QWidget* page, const QWidget* field) {
-    for (QLabel* l : page->findChildren<QLabel*>())
-        if (l->buddy() == field) return l;
-    return nullptr;
-}
+using test::centreY;
+using test::labelFor;
+using test::leftX;
 
 const PageSpec& twoBoxes() {
     static const PageSpec kPage{
@@ -76,7 +67,7 @@ TEST(PageLayout, FieldsOfEveryBoxStartInOneColumnAndFitWhatTheyHold) {
     QLabel* label = labelFor(&view, field("组合框_网卡"));
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->text(), QStringLiteral("拨号网卡接口:"));
-    EXPECT_EQ(label->toolTip(), q("(多个服务器请勿重复)  拨号网卡接口:"));
+    EXPECT_EQ(label->toolTip(), qs("(多个服务器请勿重复)  拨号网卡接口:"));
     const auto hints = view.findChildren<QLabel*>();
     const auto hint = std::find_if(hints.begin(), hints.end(), [](const QLabel* l) {
         return l->text() == QStringLiteral("(多个服务器请勿重复) (提示)");
@@ -146,10 +137,11 @@ TEST(PageLayout, LineListPagesShowFiveLinesAndGenerateAfterTheList) {
             QWidget* w = view->control(c.name);
             ASSERT_NE(w, nullptr);
             EXPECT_LT(w->mapTo(view, QPoint(0, 0)).y(), listTop);
-            if (previous != nullptr && centreY(w, view) == centreY(previous, view))
+            if (previous != nullptr && centreY(w, view) == centreY(previous, view)) {
                 EXPECT_GT(leftX(w, view), leftX(previous, view));
-            else if (previous != nullptr)
+            } else if (previous != nullptr) {
                 EXPECT_GT(centreY(w, view), centreY(previous, view));
+            }
             previous = w;
         }
         // ...and are on screen without scrolling the page.

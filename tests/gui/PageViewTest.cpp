@@ -143,13 +143,9 @@ TEST_F(PageViewTest, RendersEveryKindUnderItsName) {
 }
 
 TEST_F(PageViewTest, LabelsHintsAndBesideControlsShareTheirRow) {
-    auto centreY = [this](QWidget* w) { return w->mapTo(&view, w->rect().center()).y(); };
-    auto leftX = [this](QWidget* w) { return w->mapTo(&view, QPoint(0, 0)).x(); };
-    auto labelFor = [this](QWidget* w) -> QLabel* {
-        for (QLabel* l : view.findChildren<QLabel*>())
-            if (l->buddy() == w) return l;
-        return nullptr;
-    };
+    auto centreY = [this](QWidget* w) { return test::centreY(w, &view); };
+    auto leftX = [this](QWidget* w) { return test::leftX(w, &view); };
+    auto labelFor = [this](QWidget* w) { return test::labelFor(&view, w); };
     QWidget* name = find("编辑框_名称");
     QLabel* nameLabel = labelFor(name);
     ASSERT_NE(nameLabel, nullptr);
