@@ -115,11 +115,7 @@ FormLoad loadForm(PageView& view, const QString& path) {
     SeededRandom random;
     Env env{random, local_now(), data_dir()};
     const std::vector<ControlUpdate> reactions = settle(view.entry(), read.form, env);
-    std::vector<ControlUpdate> updates;
-    for (const auto& [name, value] : read.form.values()) {
-        const FieldValue* was = before.find(name);
-        if (was == nullptr || *was != value) updates.push_back({name, value, std::nullopt});
-    }
+    std::vector<ControlUpdate> updates = changed_values(before, read.form);
     // Which controls are usable follows the loaded check boxes, as after the user's own clicks.
     for (const ControlUpdate& r : reactions) updates.push_back(r);
     view.apply(updates);

@@ -65,16 +65,12 @@ std::optional<QString> fillView(vorlix::PageView* view, const QString& formFile)
     if (auto e = vorlix::apply_json(view->spec(), filled, std::string_view(json.constData(), json.size())))
         return formFile + QStringLiteral(": ") + QString::fromStdString(*e);
     // Only what the file changes, so that labels and buttons keep their captions.
-    std::vector<vorlix::ControlUpdate> updates;
-    for (const auto& [name, value] : filled.values()) {
-        const vorlix::FieldValue* before = shown.find(name);
-        if (before == nullptr || *before != value) updates.push_back({name, value});
-    }
+    const std::vector<vorlix::ControlUpdate> updates = vorlix::changed_values(shown, filled);
     view->apply(updates);
     // What reacts to every change of a control (a calculator's results) follows the filled values.
     vorlix::SeededRandom random;
     vorlix::Env env{random, vorlix::local_now(), vorlix::data_dir()};
-    for (const vorlix::ControlUpdate& u : std::vector<vorlix::ControlUpdate>(updates))
+    for (const vorlix::ControlUpdate& u : updates)
         view->apply(vorlix::change(view->entry(), filled, u.name, env).updates);
     // A control filled on a tab page brings its page forward, so that the picture shows it.
     for (const vorlix::ControlUpdate& u : updates) {

@@ -51,6 +51,15 @@ void apply_updates(Form& form, const std::vector<ControlUpdate>& updates) {
     for (const ControlUpdate& u : updates) form.at(u.name) = u.value;
 }
 
+std::vector<ControlUpdate> changed_values(const Form& before, const Form& after) {
+    std::vector<ControlUpdate> updates;
+    for (const auto& [name, value] : after.values()) {
+        const FieldValue* was = before.find(name);
+        if (was == nullptr || *was != value) updates.push_back({name, value, std::nullopt});
+    }
+    return updates;
+}
+
 namespace {
 
 // A reaction: the binding runs and the form takes what it changes.

@@ -18,6 +18,10 @@ Outcome press(const PageEntry& page, const Form& form, std::string_view name, En
 // A press's updates, applied to the form as the window shows them afterwards.
 void apply_updates(Form& form, const std::vector<ControlUpdate>& updates);
 
+// The updates that turn `before` into `after`: one for each value of `after` that `before` lacks or
+// holds differently, so that controls a form leaves alone (captions, buttons) are not touched.
+std::vector<ControlUpdate> changed_values(const Form& before, const Form& after);
+
 // A click on a check box, or on a radio button that is now checked, as the window reacts to it: the
 // page's action binding for it runs and its updates are applied to the form. Anything else is no
 // click and changes nothing. Returns the binding's outcome (its message, if any).
