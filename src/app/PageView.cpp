@@ -70,16 +70,6 @@ QLabel* textLabel(const QString& text, QWidget* parent) {
     return label;
 }
 
-// A default longer than an edit box's usual width (an address range) is shown whole, up to a width
-// that keeps the page from growing wide for a long text.
-void fitText(QLineEdit* edit) {
-    const QFontMetrics metrics = edit->fontMetrics();
-    const int frame = 2 * edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
-    const int textWidth = metrics.horizontalAdvance(edit->text() + QLatin1Char('x'));
-    const int needed = std::min(textWidth, metrics.horizontalAdvance(QLatin1Char('x')) * 40) + frame + 4;
-    if (needed > edit->sizeHint().width()) edit->setMinimumWidth(needed);
-}
-
 // The widest a row label gets before it wraps: about eleven Chinese characters. Every row label of a page
 // takes the width of the page's longest one up to this, so the fields of a page start in one column.
 int labelCap(const QFontMetrics& metrics) {
@@ -89,9 +79,9 @@ int labelCap(const QFontMetrics& metrics) {
 // A label too long for the label column loses its parenthesised qualifier ("(多个服务器请勿重复)
 // 拨号网卡接口:" reads "拨号网卡接口:"), which is shown after the field instead. `qualifier` is empty
 // when the label is left whole.
-QString shortLabel(const QString& label, const QFontMetrics& metrics, QString& qualifier) {
+QString shortLabel(const QString& label, const QFontMetrics& metrics, int cap, QString& qualifier) {
     qualifier.clear();
-    if (metrics.horizontalAdvance(label) <= labelCap(metrics)) return label;
+    if (metrics.horizontalAdvance(label) <= cap) return label;
     static const QRegularExpression kQualifier(QStringLiteral("[(（][^()（）]*[)）]"));
     const QRegularExpressionMatch match = kQualifier.match(label);
     if (!match.hasMatch()) return label;
@@ -142,20 +132,26 @@ int charsFor(const ControlSpec& c) {
     return holdsNumber(c) ? 10 : charsFor(c.type);
 }
 
-// An edit box as wide as the values of its type are long (and never narrower than its default needs);
-// a free-text box grows with its row.
+// An edit box as wide as the values of its type are long, and never narrower than its default needs:
+// a default longer than the type's usual width (an address range) is shown whole, up to a width that
+// keeps the page from growing wide for a long text. A free-text box grows with its row.
 void sizeByType(QLineEdit* edit, const ControlSpec& c) {
     const QFontMetrics metrics = edit->fontMetrics();
+    const int frameWidth = 2 * edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+    const int textWidth = metrics.horizontalAdvance(edit->text() + QLatin1Char('x'));
+    const int needed = std::min(textWidth, metrics.horizontalAdvance(QLatin1Char('x')) * 40) + frameWidth + 4;
+    const int least = needed > edit->sizeHint().width() ? needed : edit->minimumWidth();
     const int digit = metrics.horizontalAdvance(QLatin1Char('0'));
-    const int frame = 2 * edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit) + 8;
+    const int frame = frameWidth + 8;
     const int chars = charsFor(c);
     if (chars == 0) {
-        edit->setMinimumWidth(std::max(edit->minimumWidth(), digit * kTextChars + frame));
-        edit->setMaximumWidth(std::max(edit->minimumWidth(), digit * kTextMaxChars + frame));
+        const int minimum = std::max(least, digit * kTextChars + frame);
+        edit->setMinimumWidth(minimum);
+        edit->setMaximumWidth(std::max(minimum, digit * kTextMaxChars + frame));
         edit->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         return;
     }
-    edit->setFixedWidth(std::max(edit->minimumWidth(), digit * chars + frame));
+    edit->setFixedWidth(std::max(least, digit * chars + frame));
 }
 
 // Rows a line list shows without scrolling, whatever its page asks of the height.
@@ -260,6 +256,7 @@ QString PageView::shownHint(const ControlSpec& c) const {
 }
 
 void PageView::build() {
+    m_labelCap = labelCap(fontMetrics());
     for (const ControlSpec& c : spec().controls)
         if (c.kind == ControlKind::line_list && m_lineList == nullptr) m_lineList = &c;
     auto* page = new QVBoxLayout(this);
@@ -282,12 +279,14 @@ void PageView::build() {
 // aligned, so that fields start in one column in every box.
 void PageView::alignLabels() {
     const QFontMetrics metrics = fontMetrics();
-    int width = 0;
-    for (const QLabel* label : m_gridLabels) width = std::max(width, metrics.horizontalAdvance(label->text()));
-    width = std::min(width + 2, labelCap(metrics));
-    for (QLabel* label : m_gridLabels) {
+    std::vector<int> widths;
+    widths.reserve(m_gridLabels.size());
+    for (const QLabel* label : m_gridLabels) widths.push_back(metrics.horizontalAdvance(label->text()));
+    const int width = std::min((widths.empty() ? 0 : *std::max_element(widths.begin(), widths.end())) + 2, m_labelCap);
+    for (std::size_t i = 0; i < m_gridLabels.size(); ++i) {
+        QLabel* label = m_gridLabels[i];
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setWordWrap(metrics.horizontalAdvance(label->text()) > width);
+        label->setWordWrap(widths[i] > width);
         label->setFixedWidth(width);
     }
 }
@@ -383,7 +382,7 @@ void PageView::fillContainer(QFormLayout* layout, std::string_view group) {
         }
         QString qualifier;
         const QString whole = shownLabel(first);
-        const QString shown = first.label.empty() ? QString() : shortLabel(whole, fontMetrics(), qualifier);
+        const QString shown = first.label.empty() ? QString() : shortLabel(whole, fontMetrics(), m_labelCap, qualifier);
         QLayout* field = createRow(row, qualifier);
         if (!first.label.empty()) {
             auto* label = new QLabel(shown, this);
@@ -581,7 +580,6 @@ QWidget* PageView::createWidget(const ControlSpec& c) {
         case ControlKind::password: {
             auto* edit = new QLineEdit(text, this);
             if (c.kind == ControlKind::password) edit->setEchoMode(QLineEdit::Password);
-            fitText(edit);
             sizeByType(edit, c);
             // A box the page watches reacts to every change of its text, or to being left (one that fills
             // itself in again). Text set by a reaction is no change the user made: it runs nothing.

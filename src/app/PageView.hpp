@@ -82,6 +82,7 @@ private:
     bool m_applying = false;
     // The labels in front of the rows, which share one column width across the page.
     std::vector<QLabel*> m_gridLabels;
+    int m_labelCap = 0;  // the widest those labels get before they wrap
     // The line list of the page (if any) and the rows of generate buttons that wait to be laid out
     // after it: a page with a list of lines reads settings, lines, then the buttons that use both.
     const ControlSpec* m_lineList = nullptr;
