@@ -300,8 +300,25 @@ VpnClientFields client_fields(const Form& form, const VpnNames& n) {
     };
 }
 
+// The first of the boxes that is empty (or blank), refused with its caption, or nothing.
+std::optional<Outcome> refuse_blank(const Form& form,
+                                    std::initializer_list<std::pair<std::string_view, std::string>> boxes) {
+    for (const auto& [box, caption] : boxes)
+        if (trim_spaces(form.text(box)).empty())
+            return Outcome::from(Result::refuse("请填写" + caption + "!", box, kIconWarning));
+    return std::nullopt;
+}
+
 template <const VpnNames& N>
 Outcome run_server(const Form& form, Env&) {
+    // Without these the pool and profile lines fail, the profile names a pool that does not exist, and
+    // the masquerade has no range.
+    const std::string word = N.protocol == VpnProtocol::l2tp ? "L2TP" : "PPTP";
+    if (auto refused = refuse_blank(form, {{N.pool_range, "IP地址池"},
+                                           {N.gateway, word + "网关"},
+                                           {N.pool_name, "IP地址池名称"},
+                                           {N.profile, "策略模板名称"}}))
+        return *refused;
     return Outcome::from(generate_vpn_server(server_fields(form, N)));
 }
 
@@ -312,7 +329,13 @@ Outcome run_account(const Form& form, Env&) {
 
 template <const VpnNames& N>
 Outcome run_client(const Form& form, Env&) {
-    return Outcome::from(generate_vpn_client(client_fields(form, N)));
+    const VpnClientFields fields = client_fields(form, N);
+    // Carrier routes go by both gateways: a blank one would write every route of a carrier's list
+    // with no gateway, each refused by the router.
+    if (fields.routes != VpnClientRoutes::default_route)
+        if (auto refused = refuse_blank(form, {{N.telecom_gateway, "电信网关"}, {N.netcom_gateway, "网通网关"}}))
+            return *refused;
+    return Outcome::from(generate_vpn_client(fields));
 }
 
 template <const VpnNames& N>

@@ -83,6 +83,30 @@ TEST(VpnServer, ProfileLineOptionsAndTypedValues) {
     }
 }
 
+// A server without its pool, gateway or names would give lines the router refuses and a profile that
+// names a pool that does not exist: the press is refused at the first blank box, for either protocol.
+TEST(VpnServer, RefusesABlankPoolGatewayOrName) {
+    struct Case {
+        std::string_view button, box, text;
+    };
+    const Case cases[] = {
+        {"按钮_51生成1", "编辑框_51ip地址池段", "请填写IP地址池!"},
+        {"按钮_51生成1", "编辑框_51pptp网关", "请填写PPTP网关!"},
+        {"按钮_52生成1", "编辑框_52l2tp网关", "请填写L2TP网关!"},
+        {"按钮_52生成1", "编辑框_52ip地址池段", "请填写IP地址池!"},
+    };
+    for (const Case& c : cases) {
+        for (const std::string_view blank : {"", "  "}) {
+            SCOPED_TRACE(std::string(c.box) + " [" + std::string(blank) + "]");
+            const Outcome o = test::press_outcome(c.button, {{std::string(c.box), std::string(blank)}});
+            EXPECT_FALSE(o.script);
+            ASSERT_TRUE(o.message);
+            EXPECT_EQ(o.message->text, c.text);
+            EXPECT_EQ(o.message->focus, c.box);
+        }
+    }
+}
+
 TEST(VpnAccount, CallerIdStandsBeforeTheProfile) {
     EXPECT_EQ(press("按钮_51生成2", {{"选择框_51绑定mac", "1"}}),
               "/ppp secret add name=\"MAVEK\" password=\"mavek2015\" service=pptp caller-id=00:00:00:00:00:00 "
@@ -102,7 +126,8 @@ TEST(VpnClient, DefaultRouteIsOneLine) {
                                      {"编辑框_52密码2", "x?y"},
                                      {"编辑框_52用户名2", "用户"},
                                      {"编辑框_52电信网关", "ignored without carrier routes"}}),
-              "/interface l2tp-client add name=\"vpn 1\" connect-to=203.0.113.10 user=\"\\D3\\C3\\BB\\A7\" password=\"x\\?y\" "
+              "/interface l2tp-client add name=\"vpn 1\" connect-to=203.0.113.10 user=\"\\D3\\C3\\BB\\A7\" "
+              "password=\"x\\?y\" "
               "add-default-route=yes disabled=no");
 }
 
@@ -143,6 +168,21 @@ TEST(VpnClient, CarrierRoutesFromTheBuiltInLists) {
     EXPECT_NE(pptp.find("\r\nadd dst-address=" + std::string(isp_list_entries(IspList::netcom).front()) +
                         " gateway=\"ppp out\" check-gateway=ping"),
               std::string::npos);
+}
+
+// Carrier routes go by both gateways; with one blank the press is refused instead of writing a route
+// per network with no gateway. The default route needs neither.
+TEST(VpnClient, CarrierRoutesNeedBothGateways) {
+    const Outcome refused =
+        test::press_outcome("按钮_51生成3", {{"单选框_51电信路由", "1"}, {"编辑框_51网通网关", ""}});
+    EXPECT_FALSE(refused.script);
+    ASSERT_TRUE(refused.message);
+    EXPECT_EQ(refused.message->text, "请填写网通网关!");
+    EXPECT_EQ(refused.message->focus, "编辑框_51网通网关");
+    const Outcome l2tp = test::press_outcome("按钮_52生成3", {{"单选框_52网通路由", "1"}, {"编辑框_52电信网关", " "}});
+    ASSERT_TRUE(l2tp.message);
+    EXPECT_EQ(l2tp.message->focus, "编辑框_52电信网关");
+    EXPECT_NE(press("按钮_51生成3", {{"编辑框_51网通网关", ""}}).find("add-default-route=yes"), std::string::npos);
 }
 
 }  // namespace
