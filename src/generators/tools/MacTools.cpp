@@ -120,6 +120,9 @@ Result generate_mac_change(const MacChangeFields& f) {
     if (f.interface.empty()) return Result::refuse("请输入要修改的网卡名称!", name::interface);
     const std::optional<std::string> mac = normalize_mac(f.mac);
     if (!mac) return Result::refuse(std::string(kBadMacMessage), name::new_mac);
+    // A group address is never an interface's own: the router refuses it or the port stops receiving.
+    if (is_multicast(*parse_mac(*mac)))
+        return Result::refuse("这是组播地址(第一个字节为奇数),不能作为网卡的MAC地址!", name::new_mac);
     return Result::ok("/interface ethernet set " + item_by_name(f.interface) + " mac-address=" + *mac);
 }
 

@@ -152,6 +152,19 @@ TEST(MacChange, RefusesWhatTheRouterWouldNotTake) {
     EXPECT_EQ(r.refusal->focus, "组合框_81网卡接口");
 }
 
+// A group address (first byte odd) is never an interface's own; the next address up is a plain one.
+TEST(MacChange, RefusesGroupAddresses) {
+    for (const std::string_view mac : {"01:00:5E:00:00:01", "FF-FF-FF-FF-FF-FF", "33:33:00:00:00:01"}) {
+        SCOPED_TRACE(mac);
+        const Result r = generate_mac_change({"ether1", std::string(mac)});
+        ASSERT_TRUE(r.refusal);
+        EXPECT_EQ(r.refusal->focus, "编辑框_81修改为mac");
+        EXPECT_NE(r.refusal->text.find("组播地址"), std::string::npos);
+    }
+    EXPECT_EQ(generate_mac_change({"ether1", "02:00:5E:00:00:01"}).script,
+              "/interface ethernet set ether1 mac-address=02:00:5E:00:00:01");
+}
+
 // A press of 查询 with the typed address, reading the registry at `place`.
 Outcome look_up(std::string_view mac, const std::string& place) {
     const ButtonRef ref = registry().find("按钮_81查询");
