@@ -81,7 +81,17 @@ Result generate_vlan_pppoe(const VlanPppoeFields& f, RandomSource& random) {
                " user=" + quote_value(cell_of(row, 0)) + " password=" + quote_value(cell_of(row, 1)) +
                " add-default-route=yes disabled=no");
     }
-    return Result::ok(b.str());
+    // The router refuses a VLAN line without a valid ID, and that line's client then dials on an empty
+    // bridge: the script stands (the other lines work) with a warning that names the line.
+    std::vector<std::string> problems;
+    for (std::size_t i = 1; i <= n; ++i) {
+        const std::string& id = cell_of(f.lines[i - 1], 2);
+        const bool digits = !id.empty() && id.size() <= 4 &&
+                            std::all_of(id.begin(), id.end(), [](char c) { return c >= '0' && c <= '9'; });
+        if (!digits || std::stoi(id) < 1 || std::stoi(id) > 4094)
+            problems.push_back("第" + num(i) + "条线路: VLAN ID \"" + id + "\" 不是1至4094之间的数字");
+    }
+    return Result::ok(b.str(), problems_warning(problems));
 }
 
 const LineListSpec& vlan_pppoe_list() {

@@ -128,5 +128,28 @@ TEST(VlanPppoe, HostileCellsStayInsideTheirArguments) {
         EXPECT_NE(script.find(want), std::string::npos) << want << "\n" << script;
 }
 
+// The router refuses a VLAN without a valid ID (1 to 4094), and that line's client would dial on an
+// empty bridge: the script stands for the other lines, with a warning naming each bad line.
+TEST(VlanPppoe, WarnsOfVlanIdsTheRouterRefuses) {
+    struct Case {
+        std::string_view id;
+        bool warned;
+    };
+    const Case cases[] = {{"1", false},   {"4094", false}, {"10", false}, {"", true},   {"0", true},
+                          {"4095", true}, {"4 0", true},   {"a", true},   {"-1", true}, {"99999", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id);
+        VlanPppoeFields f = defaults({{"adsl01", "pw1", "10"}, {"adsl02", "pw2", std::string(c.id)}});
+        SeededRandom random(1);
+        const Result r = generate_vlan_pppoe(f, random);
+        EXPECT_FALSE(r.script.empty());
+        EXPECT_EQ(r.warning.has_value(), c.warned);
+        if (r.warning) {
+            EXPECT_NE(r.warning->text.find("第2条线路"), std::string::npos) << r.warning->text;
+            EXPECT_EQ(r.warning->text.find("第1条线路"), std::string::npos) << r.warning->text;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace vorlix
