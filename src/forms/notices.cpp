@@ -1,9 +1,10 @@
 #include "forms/notices.hpp"
 
-#include <charconv>
+#include <algorithm>
 
 #include "forms/settings.hpp"
 #include "script/encoding.hpp"
+#include "script/text.hpp"
 
 namespace vorlix {
 
@@ -41,10 +42,9 @@ std::optional<long long> online_report(const NoticeLink& link, const std::string
     if (!send_notice(link, "?onoffline=on")) return std::nullopt;
     // Leading digits count; an empty or damaged value counts as 0, an absurdly long one stops growing.
     const std::string stored = read_setting(data_dir, setting::offfalse);
-    long long count = 0;
-    if (std::from_chars(stored.data(), stored.data() + stored.size(), count).ec != std::errc()) count = 0;
-    if (count < 0) count = 0;
-    if (count < (1LL << 53)) ++count;
+    constexpr long long kMost = 1LL << 53;  // still exact as a number in the report
+    long long count = std::clamp(leading_integer(stored), 0LL, kMost);
+    if (count < kMost) ++count;
     (void)write_setting(data_dir, setting::offfalse, std::to_string(count));
     return count;
 }

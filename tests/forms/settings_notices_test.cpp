@@ -174,6 +174,9 @@ TEST_F(SettingsDir, OnlineCountIsCarriedUntilAnOfflineReportIsAccepted) {
     EXPECT_EQ(read_setting(path(), setting::offfalse), "0");
     ASSERT_EQ(write_setting(path(), setting::offfalse, "abc"), std::nullopt);
     EXPECT_EQ(online_report(page.link(), path()), 1);
+    // An absurdly long count stops growing instead of starting again.
+    ASSERT_EQ(write_setting(path(), setting::offfalse, "99999999999999999999999"), std::nullopt);
+    EXPECT_EQ(online_report(page.link(), path()), 1LL << 53);
 }
 
 }  // namespace
