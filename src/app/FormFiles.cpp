@@ -115,10 +115,13 @@ FormLoad loadForm(PageView& view, const QString& path) {
     SeededRandom random;
     Env env{random, local_now(), data_dir()};
     const std::vector<ControlUpdate> reactions = settle(view.entry(), read.form, env);
-    std::vector<ControlUpdate> updates = changed_values(before, read.form);
+    const std::vector<ControlUpdate> changed = changed_values(before, read.form);
+    std::vector<ControlUpdate> updates = changed;
     // Which controls are usable follows the loaded check boxes, as after the user's own clicks.
     for (const ControlUpdate& r : reactions) updates.push_back(r);
     view.apply(updates);
+    // What follows every change of a control (a calculator's results) follows the loaded values too.
+    view.apply(follow_changes(view.entry(), read.form, changed, env));
     remember(path, spec.caption);
 
     FormLoad loaded;

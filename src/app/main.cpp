@@ -70,8 +70,7 @@ std::optional<QString> fillView(vorlix::PageView* view, const QString& formFile)
     // What reacts to every change of a control (a calculator's results) follows the filled values.
     vorlix::SeededRandom random;
     vorlix::Env env{random, vorlix::local_now(), vorlix::data_dir()};
-    for (const vorlix::ControlUpdate& u : updates)
-        view->apply(vorlix::change(view->entry(), filled, u.name, env).updates);
+    view->apply(vorlix::follow_changes(view->entry(), filled, updates, env));
     // A control filled on a tab page brings its page forward, so that the picture shows it.
     for (const vorlix::ControlUpdate& u : updates) {
         for (QWidget* w = view->control(u.name); w != nullptr && w != view; w = w->parentWidget()) {

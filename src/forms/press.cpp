@@ -105,6 +105,14 @@ Outcome change(const PageEntry& page, Form& form, std::string_view name, Env& en
     return react(page, form, name, env);
 }
 
+std::vector<ControlUpdate> follow_changes(const PageEntry& page, Form& form, const std::vector<ControlUpdate>& changed,
+                                          Env& env) {
+    std::vector<ControlUpdate> updates;
+    for (const ControlUpdate& u : changed)
+        for (ControlUpdate& r : change(page, form, u.name, env).updates) updates.push_back(std::move(r));
+    return updates;
+}
+
 std::optional<std::string> insert_into_editor(const PageSpec& page, Form& form, const Insertion& insertion) {
     for (const ControlSpec& c : page.controls) {
         if (c.kind != ControlKind::editor) continue;

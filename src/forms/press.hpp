@@ -22,6 +22,12 @@ void apply_updates(Form& form, const std::vector<ControlUpdate>& updates);
 // holds differently, so that controls a form leaves alone (captions, buttons) are not touched.
 std::vector<ControlUpdate> changed_values(const Form& before, const Form& after);
 
+// What a page's change bindings make of values set all at once (a loaded form file): each changed
+// control's binding runs in turn on `form`, as if the user had typed the values one after another.
+// Returns their updates, in order; `form` ends with them applied.
+std::vector<ControlUpdate> follow_changes(const PageEntry& page, Form& form, const std::vector<ControlUpdate>& changed,
+                                          Env& env);
+
 // A click on a check box, or on a radio button that is now checked, as the window reacts to it: the
 // page's action binding for it runs and its updates are applied to the form. Anything else is no
 // click and changes nothing. Returns the binding's outcome (its message, if any).

@@ -7,9 +7,11 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "SideWindowFixture.hpp"
+#include "app/FormFiles.hpp"
 #include "app/MainWindow.hpp"
 #include "app/PageView.hpp"
 #include "app/QtText.hpp"
@@ -84,6 +86,25 @@ TEST_F(SubnetCalculatorWindowTest, EveryKeyAndEverySliderMoveShowsTheResultAtOnc
     EXPECT_EQ(find<QLineEdit>("编辑框_ip1")->text(), QStringLiteral("192"));
     EXPECT_EQ(shown("标签_子网地址十进制"), QStringLiteral("192.168.1.255"));
     EXPECT_EQ(mainWindow.findChildren<SideWindow*>().size(), 1);
+}
+
+// A form file loaded into the window gives the results of its values, as typing them would.
+TEST_F(SubnetCalculatorWindowTest, ALoadedFormFileShowsItsResults) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    type("编辑框_ip1", QStringLiteral("192"));
+    type("编辑框_ip2", QStringLiteral("168"));
+    find<QSlider>("横向滚动条")->setValue(24);
+    const QString file = dir.filePath(QStringLiteral("calc.json"));
+    ASSERT_EQ(saveForm(*w->page(), file), QString());
+    type("编辑框_ip1", QStringLiteral("10"));
+    find<QSlider>("横向滚动条")->setValue(8);
+    ASSERT_EQ(shown("标签_网络掩码十进制"), QStringLiteral("255.0.0.0"));
+
+    ASSERT_EQ(loadForm(*w->page(), file).error, QString());
+    EXPECT_EQ(find<QLineEdit>("编辑框_ip1")->text(), QStringLiteral("192"));
+    EXPECT_EQ(shown("标签_网络掩码十进制"), QStringLiteral("255.255.255.0"));
+    EXPECT_EQ(shown("标签_主机地址21"), QStringLiteral("11000000"));
 }
 
 TEST_F(SubnetCalculatorWindowTest, TheSplitListsEachSubnetsHosts) {
