@@ -73,6 +73,9 @@ std::optional<std::string> value_as_text(const ControlSpec& c, const Json& v, st
         out = v.is_number_unsigned() ? std::to_string(v.get<unsigned long long>()) : std::to_string(v.get<long long>());
         return std::nullopt;
     }
+    if (form == ValueForm::number)  // a slider: say what it takes, as for a text that is no number
+        return "control " + c.name + " takes a whole number from " + std::to_string(c.minimum) + " to " +
+               std::to_string(c.maximum) + ", not " + v.dump();
     return "control " + c.name + " takes a text, not " + v.dump();
 }
 

@@ -9,6 +9,7 @@
 #include "forms/recent_form_files.hpp"
 #include "generators/all_pages.hpp"
 #include "support/hostile_form.hpp"
+#include "windows/core/SubnetCalculator.hpp"
 
 namespace vorlix {
 namespace {
@@ -215,6 +216,18 @@ TEST(RecentFormFiles, ADamagedListGivesWhatCanBeRead) {
         SCOPED_TRACE(c.why);
         EXPECT_EQ(parse_recent_form_files(c.json), c.want);
     }
+}
+
+// A slider takes a whole number in its range; the message says so whatever the wrong value is.
+TEST(FormFileRead, ASliderTakesAWholeNumberInItsRange) {
+    const PageSpec& page = subnet_calculator_window_spec();
+    for (const std::string value : {"1.5", "true", "null", "[1]", "\"x\"", "33"}) {
+        SCOPED_TRACE(value);
+        const FormFileRead read = read_form_file(page, Form::defaults(page), R"({"横向滚动条": )" + value + "}");
+        EXPECT_EQ(read.problem, FormFileProblem::bad_value);
+        EXPECT_NE(read.message.find("takes a whole number from 1 to 32"), std::string::npos) << read.message;
+    }
+    EXPECT_TRUE(read_form_file(page, Form::defaults(page), R"({"横向滚动条": 24})").ok());
 }
 
 }  // namespace
