@@ -34,8 +34,7 @@ public:
         const QSize target = actualSize(size, mode, QIcon::Off);
         QPixmap picture =
             decoded.size() == target ? decoded : decoded.scaled(target, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        if (mode == QIcon::Normal || qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr)
-            return picture;
+        if (mode == QIcon::Normal) return picture;
         QStyleOption option;
         option.palette = QApplication::palette();
         return QApplication::style()->generatedIconPixmap(mode, picture, &option);
